@@ -1,0 +1,55 @@
+#include "qt_user_seam.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+
+namespace vakrel {
+
+namespace {
+
+bool AskYesNo(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text) {
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+}  // namespace
+
+bool QtUserSeam::Confirm(QWidget* parent, const QString& text) {
+    return AskYesNo(parent, QMessageBox::Question, QStringLiteral("Confirm"), text);
+}
+
+bool QtUserSeam::Warn(QWidget* parent, const QString& text) {
+    return AskYesNo(parent, QMessageBox::Warning, QStringLiteral("Warning"), text);
+}
+
+void QtUserSeam::ShowError(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool QtUserSeam::StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) {
+    return QProcess::startDetached(program, arguments, workingDirectory);
+}
+
+std::optional<QString> QtUserSeam::AskFile(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog dialog(parent, request.title, QDir::currentPath(), request.filter);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.selectFile(request.initialName);
+    // The overwrite question is Qt's own, asked by the save dialog before it closes.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace vakrel

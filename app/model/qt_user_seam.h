@@ -1,0 +1,19 @@
+#pragma once
+// The seam as the user meets it: Qt message boxes, file dialogs and QProcess.
+
+#include "user_seam.h"
+
+namespace vakrel {
+
+class QtUserSeam final : public UserSeam {
+public:
+    bool Confirm(QWidget* parent, const QString& text) override;
+    bool Warn(QWidget* parent, const QString& text) override;
+    void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
+    bool StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) override;
+
+protected:
+    std::optional<QString> AskFile(QWidget* parent, const FileDialogRequest& request) override;
+};
+
+}  // namespace vakrel

@@ -1,0 +1,20 @@
+#include "user_seam.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "io_error.h"
+
+namespace vakrel {
+
+std::optional<QString> UserSeam::ChooseFile(QWidget* parent, const FileDialogRequest& request) {
+    auto chosen = AskFile(parent, request);
+    if (chosen) QDir::setCurrent(QFileInfo(*chosen).absolutePath());
+    return chosen;
+}
+
+void UserSeam::ShowIoError(QWidget* parent, const IoError& error) {
+    ShowError(parent, QString::fromLatin1(kApplicationTitle), QString::fromStdString(error.userMessage()));
+}
+
+}  // namespace vakrel

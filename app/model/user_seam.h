@@ -1,0 +1,50 @@
+#pragma once
+// The one seam between the program and its user or the outside world: questions, error boxes,
+// file dialogs and starting a program. The Qt implementation shows real boxes and dialogs;
+// tests put a scripted one in its place to answer as the user would.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+namespace vakrel {
+
+class IoError;
+
+struct FileDialogRequest {
+    bool save = false;        // a save dialog; otherwise an open dialog
+    QString title;
+    QString filter;           // Qt form: "Name (*.ext);;All (*)"
+    QString defaultSuffix;    // without the point
+    QString initialName;      // file name offered
+};
+
+class UserSeam {
+public:
+    virtual ~UserSeam() = default;
+
+    // A box captioned "Confirm" with "&Yes" and "&No"; true only for Yes.
+    virtual bool Confirm(QWidget* parent, const QString& text) = 0;
+    // A box captioned "Warning" with "&Yes" and "&No"; true only for Yes.
+    virtual bool Warn(QWidget* parent, const QString& text) = 0;
+    // A box with the given caption, the text shown as plain text, and a single OK.
+    virtual void ShowError(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // Starts a program directly (no shell) without waiting; false when it cannot be started.
+    virtual bool StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) = 0;
+
+    // A file dialog; on confirmation the chosen file's folder becomes the current directory.
+    std::optional<QString> ChooseFile(QWidget* parent, const FileDialogRequest& request);
+    // The error box of every command: captioned "VAKREL", the standard message with its point.
+    void ShowIoError(QWidget* parent, const IoError& error);
+
+protected:
+    // The dialog itself; the absolute path chosen, or nothing when cancelled.
+    virtual std::optional<QString> AskFile(QWidget* parent, const FileDialogRequest& request) = 0;
+};
+
+// The application's caption for error boxes.
+inline const char* const kApplicationTitle = "VAKREL";
+
+}  // namespace vakrel

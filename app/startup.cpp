@@ -1,0 +1,45 @@
+#include "startup.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "U_col.h"
+#include "U_prf.h"
+#include "U_rez.h"
+#include "U_rrv.h"
+#include "U_spr.h"
+#include "U_tip.h"
+#include "U_ttx.h"
+#include "u_vakrel.h"
+
+namespace vakrel {
+
+Windows::Windows() = default;
+Windows::~Windows() = default;
+
+void CreateWindows(Windows& w, HopModel& model, UserSeam& seam) {
+    w.form1 = std::make_unique<TForm1>(model, seam);
+    w.form2 = std::make_unique<TForm2>(model, seam);
+    w.form3 = std::make_unique<TForm3>(model, seam);
+    w.form4 = std::make_unique<TForm4>(model, seam);
+    w.form5 = std::make_unique<TForm5>(model, seam);
+    w.form6 = std::make_unique<TForm6>(model, seam);
+    w.form7 = std::make_unique<TForm7>(model, seam);
+    w.form8 = std::make_unique<TForm8>(model, seam);
+    w.form1->setWindows(w);
+}
+
+void ShowMainWindow(TForm1& form) {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    form.resize(kMainRestoredWidth, kMainRestoredHeight);
+    form.move(available.center() - form.rect().center());
+    form.showMaximized();
+    // A window manager answers the maximize request shortly; without one nobody does.
+    QTimer::singleShot(300, &form, [&form, available] {
+        if (form.frameGeometry().width() < available.width() || form.frameGeometry().height() < available.height())
+            form.setGeometry(available);
+    });
+}
+
+}  // namespace vakrel

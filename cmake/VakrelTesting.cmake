@@ -1,0 +1,27 @@
+# One-line test registration:
+#   vakrel_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [QT])
+# builds a GoogleTest program and registers its cases with ctest. QT marks a test of windows:
+# its main() makes the QApplication on the offscreen platform when no display is set.
+if(BUILD_TESTING)
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+endif()
+
+function(vakrel_add_test name)
+  if(NOT BUILD_TESTING)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  if(ARG_QT)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} vakrel_test_qt)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} vakrel_test_plain)
+  endif()
+  target_compile_definitions(${name} PRIVATE
+    VAKREL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
+    VAKREL_EXAMPLES="${PROJECT_SOURCE_DIR}/examples"
+    VAKREL_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

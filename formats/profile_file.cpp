@@ -1,0 +1,113 @@
+#include "profile_file.h"
+
+#include "io_error.h"
+#include "number_format.h"
+#include "parameter_line.h"
+#include "text_file.h"
+#include "token_reader.h"
+
+namespace vakrel {
+
+namespace {
+
+const char* const kTooManyPoints = "Профиль содержит более 1000 точек";
+
+void AppendHeader(std::string& out, const ProfileData& data) {
+    for (const auto& line : data.header) {
+        out += line;
+        out += kLineEnd;
+    }
+}
+
+}  // namespace
+
+double HeightColumn(const ProfilePoint& point, std::size_t index, std::size_t count) {
+    const bool end = index == 0 || index + 1 == count;
+    return end ? point.groundHeight : point.groundHeight + point.objectHeight;
+}
+
+ProfileData ParseProfile(std::string_view bytes, const std::string& path) {
+    ProfileData data;
+    TokenReader in(bytes, path);
+    for (auto& line : data.header) line = in.ReadLine();
+
+    auto readPoint = [&](double distance, double heightColumn) {
+        ProfilePoint p;
+        p.distance = distance;
+        p.typeCode = static_cast<std::uint8_t>(in.ReadInteger() & 0xFF);
+        p.objectHeight = in.ReadNumber();
+        p.groundHeight = heightColumn - p.objectHeight;
+        in.SkipLine();
+        return p;
+    };
+
+    double distance = in.ReadNumber();
+    double heightColumn = in.ReadNumber();
+    data.points.push_back(readPoint(distance, heightColumn));
+    data.points.back().groundHeight = heightColumn;  // the first point carries its ground height
+    for (;;) {
+        if (in.OnlyBlanksLeft()) break;
+        distance = in.ReadNumber();
+        heightColumn = in.ReadNumber();
+        if (distance == 0) break;  // the terminator line
+        if (data.points.size() == kMaxProfilePoints) throw IoError(kTooManyPoints, path);
+        data.points.push_back(readPoint(distance, heightColumn));
+    }
+    if (data.points.size() >= 2) {
+        auto& last = data.points.back();
+        last.groundHeight += last.objectHeight;  // the last point carries its ground height
+    }
+    return data;
+}
+
+ProfileData ReadProfileFile(const std::string& path) { return ParseProfile(ReadFileBytes(path), path); }
+
+std::string FormatProfileEditorLayout(const ProfileData& data) {
+    std::string out;
+    AppendHeader(out, data);
+    const std::size_t count = data.points.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto& p = data.points[i];
+        if (i >= 1 && p.distance == 0) break;  // a file cannot carry a later point at distance 0
+        out += FormatFixed(p.distance, 13, 3);
+        out += FormatFixed(HeightColumn(p, i, count), 15, 2);
+        out += std::string(11, ' ');
+        out += std::to_string(p.typeCode);
+        out += FormatFixed(p.objectHeight, 18, 2);
+        out += kLineEnd;
+    }
+    out += "        0.000           0.00";
+    out += kLineEnd;
+    return out;
+}
+
+void WriteProfileFile(const std::string& path, ProfileData& data, std::string_view nameWin) {
+    ProfileData written = data;
+    written.header[2] = RebuildNameLine(data.header[2], nameWin);
+    WriteFileAtomically(path, FormatProfileEditorLayout(written));
+    data.header[2] = written.header[2];
+}
+
+std::string FormatProfileCompactLayout(const ProfileData& cut) {
+    std::string out;
+    AppendHeader(out, cut);
+    const std::size_t count = cut.points.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto& p = cut.points[i];
+        out += FormatFixed(p.distance, 12, 2);
+        out += FormatFixed(HeightColumn(p, i, count), 16, 2);
+        if (i == 0 || i + 1 == count) {
+            out += "           0              0.00";
+        } else {
+            std::string code = std::to_string(p.typeCode);
+            out += std::string(code.size() < 12 ? 12 - code.size() : 0, ' ') + code;
+            out += FormatFixed(p.objectHeight, 18, 2);
+        }
+        out += kLineEnd;
+    }
+    out += "        0.0             0.0";
+    out += kLineEnd;
+    return out;
+}
+
+}  // namespace vakrel

@@ -1,0 +1,125 @@
+#include "text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "io_error.h"
+
+namespace vakrel {
+
+namespace {
+
+constexpr char kCtrlZ = 0x1A;
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    // Closes now and reports the close's own error, which a full disk may only show here.
+    int closeNow() {
+        int rc = ::close(fd_);
+        fd_ = -1;
+        return rc;
+    }
+
+private:
+    int fd_;
+};
+
+std::string FolderOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+void WriteAll(int fd, std::string_view bytes, const std::string& path) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw IoErrorFromErrno(errno, path);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+    if (path.empty()) throw IoError(IoErrorKind::FileNotFound, path);
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) throw IoErrorFromErrno(errno, path);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) throw IoErrorFromErrno(errno, path);
+    if (S_ISDIR(st.st_mode)) throw IoError(IoErrorKind::AccessDenied, path);
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw IoErrorFromErrno(errno, path);
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return bytes;
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    if (path.empty()) throw IoError(IoErrorKind::InvalidFilename, path);
+    struct stat target {};
+    if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
+        throw IoError(IoErrorKind::AccessDenied, path);
+
+    std::string tmpl = FolderOf(path) + "/.vakrel-XXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    FileDescriptor fd(::mkstemp(name.data()));
+    if (fd.get() < 0) throw IoErrorFromErrno(errno, path);
+    const std::string tmpPath(name.data());
+    try {
+        // A replaced file keeps the permissions of the old one; a new one gets the usual 0644.
+        ::fchmod(fd.get(), ::stat(path.c_str(), &target) == 0 ? (target.st_mode & 07777) : 0644);
+        WriteAll(fd.get(), bytes, path);
+        if (::fsync(fd.get()) != 0) throw IoErrorFromErrno(errno, path);
+        if (fd.closeNow() != 0) throw IoErrorFromErrno(errno, path);
+        if (::rename(tmpPath.c_str(), path.c_str()) != 0) throw IoErrorFromErrno(errno, path);
+    } catch (...) {
+        ::unlink(tmpPath.c_str());
+        throw;
+    }
+}
+
+LineReader::LineReader(std::string_view bytes) : text_(bytes) {
+    auto end = text_.find(kCtrlZ);
+    if (end != std::string_view::npos) text_ = text_.substr(0, end);
+}
+
+std::string LineReader::ReadLine() {
+    if (AtEnd()) return {};
+    auto cr = text_.find('\r', pos_);
+    if (cr == std::string_view::npos) {
+        std::string line(text_.substr(pos_));
+        pos_ = text_.size();
+        return line;
+    }
+    std::string line(text_.substr(pos_, cr - pos_));
+    pos_ = cr + 1;
+    if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    return line;
+}
+
+}  // namespace vakrel

@@ -1,0 +1,40 @@
+#pragma once
+// Whole-file reading and writing, and the line rule of the data files: a line ends at CR,
+// one LF right after the CR is skipped, a bare LF is an ordinary byte, Ctrl-Z (0x1A) ends
+// the file, and reading past the end gives empty lines.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vakrel {
+
+// Reads a file whole. Throws IoError ("File not found", "File access denied", ...).
+std::string ReadFileBytes(const std::string& path);
+
+// Replaces `path` with `bytes` whole or not at all: writes a temporary file beside the
+// target, flushes it to disk and renames it over the target. On failure the old file is
+// untouched, the temporary is removed, and IoError is thrown.
+void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+class LineReader {
+public:
+    // `bytes` must outlive the reader. The text ends at the first Ctrl-Z, if any.
+    explicit LineReader(std::string_view bytes);
+
+    // The next line without its end; an empty string once past the end.
+    std::string ReadLine();
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    // What is left to read, for the free-format number reader.
+    std::string_view Rest() const { return text_.substr(pos_); }
+    void Advance(std::size_t count) { pos_ += count; }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// Every line a writer puts out ends with this.
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+}  // namespace vakrel

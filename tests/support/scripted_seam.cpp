@@ -1,0 +1,49 @@
+#include "scripted_seam.h"
+
+namespace vakrel::test {
+
+bool ScriptedSeam::nextAnswer() {
+    if (answers.empty()) return false;
+    bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+bool ScriptedSeam::Confirm(QWidget*, const QString& text) {
+    events.push_back({"Confirm", "Confirm", text.toStdString()});
+    return nextAnswer();
+}
+
+bool ScriptedSeam::Warn(QWidget*, const QString& text) {
+    events.push_back({"Warning", "Warning", text.toStdString()});
+    return nextAnswer();
+}
+
+void ScriptedSeam::ShowError(QWidget*, const QString& caption, const QString& text) {
+    events.push_back({"Error box", caption.toStdString(), text.toStdString()});
+}
+
+bool ScriptedSeam::StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) {
+    events.push_back({"Start", program.toStdString(), arguments.join(' ').toStdString()});
+    startedCommand = QStringList{program} + arguments;
+    startedIn = workingDirectory;
+    return startSucceeds;
+}
+
+std::optional<QString> ScriptedSeam::AskFile(QWidget*, const FileDialogRequest& request) {
+    events.push_back({"Dialog", request.title.toStdString(), request.initialName.toStdString()});
+    dialogs.push_back(request);
+    if (files.empty()) return std::nullopt;
+    auto answer = files.front();
+    files.pop_front();
+    return answer;
+}
+
+std::vector<std::string> ScriptedSeam::texts(const std::string& kind) const {
+    std::vector<std::string> out;
+    for (const auto& e : events)
+        if (e.kind == kind) out.push_back(e.text);
+    return out;
+}
+
+}  // namespace vakrel::test

@@ -1,0 +1,29 @@
+#pragma once
+// A temporary folder for real files, removed with everything in it at the end of the test.
+
+#include <string>
+#include <string_view>
+
+namespace vakrel::test {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(std::string_view name) const { return path_ + "/" + std::string(name); }
+    void write(std::string_view name, std::string_view bytes) const;
+    std::string read(std::string_view name) const;
+    bool exists(std::string_view name) const;
+
+private:
+    std::string path_;
+};
+
+// Reads a file of the source tree (tests/data or examples), failing the test when it is missing.
+std::string ReadSourceFile(const std::string& path);
+
+}  // namespace vakrel::test
