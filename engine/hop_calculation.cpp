@@ -1,0 +1,34 @@
+#include "hop_calculation.h"
+
+#include "earth_radius.h"
+#include "hop_reliability.h"
+#include "p525_free_space.h"
+#include "path_loss.h"
+
+namespace vakrel {
+
+HopResult CalculateHop(const HopInputs& in) {
+    HopResult hop;
+    const TerrainProfile profile{in.profile.distanceKm, in.profile.heightM};
+    hop.station = InterpretStation(in.station);
+    hop.frequencyMHz = hop.station.frequencyMHz;
+    hop.wavelengthM = WavelengthM(hop.frequencyMHz);
+    hop.conditions = InterpretConditions(in.conditions, in.refraction.gradient, hop.frequencyMHz / 1000);
+    hop.radiusKm = in.radiusKm;
+    hop.kFactor = in.radiusKm / kEarthRadiusKm;
+
+    const double txTop = profile.heightM.front() + hop.station.txAntennaHeightM;
+    const double rxTop = profile.heightM.back() + hop.station.rxAntennaHeightM;
+    hop.geometry = AnalysePath(profile, txTop, rxTop, hop.radiusKm, hop.wavelengthM);
+    hop.propagationUsed = ChoosePropagation(hop.conditions.propagation, hop.geometry);
+    hop.reflection = ReflectedRay(profile, hop);
+    ComputeLosses(profile, hop);
+
+    hop.receivedDbw = hop.station.txPowerDbw + hop.station.txGainDb - hop.station.txFeederLossDb +
+                      hop.station.rxGainDb - hop.station.rxFeederLossDb - hop.loss.totalDb;
+    hop.marginDb = hop.receivedDbw - hop.station.sensitivityDbw;
+    ComputeReliability(profile, hop);
+    return hop;
+}
+
+}  // namespace vakrel

@@ -1,0 +1,98 @@
+#include "hop_inputs.h"
+
+#include <cmath>
+
+#include "conditions_file.h"
+#include "io_error.h"
+#include "number_format.h"
+#include "profile_file.h"
+#include "station_file.h"
+#include "text_file.h"
+#include "token_reader.h"
+
+namespace vakrel {
+
+namespace {
+
+constexpr int kFrequencyParam = 11;     // station characteristic number
+constexpr int kMonthParam = 3;          // conditions parameter numbers
+constexpr int kRegionParam = 4;
+constexpr int kGradientParam = 9;
+constexpr int kCoefficientParam = 16;
+
+std::string Number(double value) { return FormatGeneral(value, '.'); }
+
+// The file's data, or an InputError naming the file and the reason.
+template <class Reader>
+auto ReadOrRefuse(const std::string& path, Reader read) {
+    try {
+        return read();
+    } catch (const IoError& e) {
+        throw InputError("файл " + path + ": " + e.userMessage());
+    }
+}
+
+}  // namespace
+
+HopProfile ParseProfileBuffer(std::string_view bytes, const std::string& fileName) {
+    TokenReader reader(bytes, fileName);
+    for (int i = 0; i < kProfileHeaderLines; ++i) reader.ReadLine();
+    HopProfile profile;
+    while (!reader.OnlyBlanksLeft()) {
+        const double distance = reader.ReadNumber();
+        const double height = reader.ReadNumber();
+        if (distance == 0 && !profile.distanceKm.empty()) break;  // the terminator row
+        reader.SkipLine();
+        profile.distanceKm.push_back(distance);
+        profile.heightM.push_back(height);
+    }
+    return profile;
+}
+
+void CheckProfile(const HopProfile& profile, const std::string& fileName) {
+    const std::size_t n = profile.distanceKm.size();
+    if (n < 2)
+        throw InputError("файл " + fileName + ": в профиле " + std::to_string(n) +
+                         " точк" + (n == 1 ? "а" : "и") + ", нужно не меньше двух");
+    if (profile.distanceKm.front() != 0)
+        throw InputError("файл " + fileName + ": первая точка профиля стоит на " +
+                         Number(profile.distanceKm.front()) + " км, а не у антенны 1 (0 км)");
+    for (std::size_t i = 1; i < n; ++i) {
+        if (!(profile.distanceKm[i] > profile.distanceKm[i - 1]))
+            throw InputError("файл " + fileName + ": расстояния не растут, точка " + std::to_string(i + 1) +
+                             " (строка " + std::to_string(kProfileHeaderLines + i + 1) + "): " +
+                             Number(profile.distanceKm[i]) + " км после " + Number(profile.distanceKm[i - 1]) +
+                             " км");
+    }
+}
+
+HopInputs ReadHopInputs(const std::string& profilePath, const std::string& stationPath,
+                        const std::string& conditionsPath) {
+    HopInputs in;
+    in.profile = ReadOrRefuse(profilePath, [&] { return ParseProfileBuffer(ReadFileBytes(profilePath), profilePath); });
+    CheckProfile(in.profile, profilePath);
+
+    const StationFile station = ReadOrRefuse(stationPath, [&] { return LoadStationFile(stationPath); });
+    std::copy(station.params.begin(), station.params.end(), in.station.begin());
+    const double frequency = in.station[kFrequencyParam - 1];
+    if (!(frequency > 0))
+        throw InputError("файл " + stationPath + ", строка " + std::to_string(kStationFirstParamLine + kFrequencyParam - 1) +
+                         ": рабочая частота " + Number(frequency) + " МГц, нужна больше нуля");
+
+    const ConditionsFile conditions = ReadOrRefuse(conditionsPath, [&] { return LoadConditionsFile(conditionsPath); });
+    std::copy(conditions.params.begin(), conditions.params.end(), in.conditions.begin());
+    in.refraction.month = TruncateToInt(in.conditions[kMonthParam - 1]);
+    in.refraction.region = TruncateToInt(in.conditions[kRegionParam - 1]);
+    in.refraction.gradient = in.conditions[kGradientParam - 1];
+    in.refraction.coefficient = in.conditions[kCoefficientParam - 1];
+    in.radiusKm = DeriveEarthRadius(in.refraction);
+    if (!IsUsableRadius(in.radiusKm))
+        throw InputError("файл " + conditionsPath + ", строки " +
+                         std::to_string(kConditionsFirstParamLine + kGradientParam - 1) + " и " +
+                         std::to_string(kConditionsFirstParamLine + kCoefficientParam - 1) +
+                         ": эффективный радиус Земли не определен (градиент " + Number(in.refraction.gradient) +
+                         " 1/м, коэффициент рефракции " + Number(in.refraction.coefficient) + ")");
+    return in;
+}
+
+}  // namespace vakrel

@@ -1,0 +1,95 @@
+// Outage of the hop: multipath fading of the worst month (P.530-17 §2.3) or troposcatter fading
+// (P.617-5 with Rayleigh branches), reduced by diversity, plus the rain outage of the average
+// year (P.837-7, P.838-3, P.530-17 §2.4); the hop fails while either one holds.
+#include "hop_reliability.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "p530_diversity.h"
+#include "p530_multipath.h"
+#include "p530_rain.h"
+#include "p617_troposcatter.h"
+#include "path_loss.h"
+#include "p837_rain_rate.h"
+#include "p838_rain.h"
+#include "troposcatter_fading.h"
+
+namespace vakrel {
+
+namespace {
+
+constexpr double kRainModelLowestGHz = 1.0;  // P.838-3 starts at 1 GHz; below, rain is ignored
+
+void MultipathOutage(const TerrainProfile& profile, HopResult& hop) {
+    ReliabilityResult& r = hop.reliability;
+    const double fGHz = hop.frequencyMHz / 1000;
+    r.roughnessM = TerrainRoughnessM(profile);
+    r.geoclimaticFactor = p530::GeoclimaticFactor(hop.conditions.dN1, r.roughnessM);
+    const p530::MultipathPath path{hop.geometry.lengthKm, fGHz, hop.geometry.txTopM, hop.geometry.rxTopM,
+                                   r.geoclimaticFactor};
+    r.occurrencePct = p530::OccurrenceFactor(path);
+    r.multipathPct = p530::FadeExceeded(path, hop.marginDb);
+    if (hop.station.diversityOrder > 1) {
+        const p530::SpaceDiversity link{DiversitySpacingM(hop.wavelengthM), fGHz, hop.geometry.lengthKm,
+                                        r.occurrencePct};
+        // Each further branch brings the improvement of one more decorrelated antenna.
+        r.diversityGain = std::pow(p530::SpaceDiversityImprovement(link, hop.marginDb), hop.station.diversityOrder - 1);
+    }
+}
+
+void ScatterOutage(const TerrainProfile& profile, HopResult& hop) {
+    ReliabilityResult& r = hop.reliability;
+    const double scale = p617::ScatterScale(ScatterPathOf(profile, hop));
+    r.multipathPct = TroposcatterOutage(hop.marginDb, scale, 1);
+    const double withDiversity = TroposcatterOutage(hop.marginDb, scale, hop.station.diversityOrder);
+    r.diversityGain = withDiversity > 0 ? std::max(1.0, r.multipathPct / withDiversity) : 1.0;
+}
+
+void RainOutage(HopResult& hop) {
+    ReliabilityResult& r = hop.reliability;
+    const double fGHz = hop.frequencyMHz / 1000;
+    r.rainRateMmH =
+        p837::RainRateExceeded(hop.conditions.meanRainRateMmH, hop.conditions.rainProbabilityPct, 0.01);
+    if (fGHz < kRainModelLowestGHz || r.rainRateMmH <= 0) return;
+    const p838::RainCoefficients horizontal = p838::HorizontalCoefficients(fGHz);
+    r.rainSpecificDbKm = p838::SpecificAttenuation(horizontal, r.rainRateMmH);
+    const p530::RainPath path{hop.geometry.lengthKm, fGHz, r.rainRateMmH, r.rainSpecificDbKm, horizontal.alpha};
+    r.rainAttenuationDb = p530::Attenuation001(path);
+    r.rainPct = p530::PercentExceeded(path, hop.marginDb);
+}
+
+}  // namespace
+
+double DiversitySpacingM(double wavelengthM) { return std::clamp(150 * wavelengthM, 3.0, 23.0); }
+
+double TerrainRoughnessM(const TerrainProfile& profile) {
+    const std::size_t n = profile.size();
+    double mean = 0;
+    for (double h : profile.heightM) mean += h;
+    mean /= static_cast<double>(n);
+    double sum = 0;
+    for (double h : profile.heightM) sum += (h - mean) * (h - mean);
+    return std::sqrt(sum / static_cast<double>(n));
+}
+
+void ComputeReliability(const TerrainProfile& profile, HopResult& hop) {
+    ReliabilityResult& r = hop.reliability;
+    if (hop.loss.scatterDominates)
+        ScatterOutage(profile, hop);
+    else
+        MultipathOutage(profile, hop);
+    RainOutage(hop);
+    if (hop.marginDb <= 0) {
+        // The median signal itself is below the sensitivity: the hop is out all the time.
+        r.multipathPct = 100;
+        r.diversityGain = 1;
+        r.rainPct = r.rainAttenuationDb > 0 ? 100 : 0;
+    }
+    r.totalPct = std::min(100.0, r.multipathPct / r.diversityGain + r.rainPct);
+    r.reliabilityPct = 100 - r.totalPct;
+    r.chainPct = r.reliabilityPct * hop.station.precedingReliabilityPct / 100;
+    r.met = r.chainPct >= hop.station.requiredReliabilityPct;
+}
+
+}  // namespace vakrel

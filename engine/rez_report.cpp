@@ -1,0 +1,214 @@
+#include "rez_report.h"
+
+#include <cstdio>
+#include <string>
+
+#include "codepage.h"
+#include "rez_lines.h"
+
+namespace vakrel {
+
+namespace {
+
+constexpr std::string_view kTitle = "        РАСЧЕТ ИНТЕРВАЛА РРЛ (ТРЛ): РЕЗУЛЬТАТЫ ПРОГРАММЫ vakrel.exe";
+constexpr std::size_t kMaxListEntries = 20;  // the windowed program keeps 20 points a list
+
+const char* PathClassName(PathClass c) {
+    switch (c) {
+        case PathClass::Open: return "открытый";
+        case PathClass::SemiOpen: return "полуоткрытый";
+        case PathClass::Closed: return "закрытый";
+    }
+    return "";
+}
+
+const char* PropagationName(Propagation p) {
+    switch (p) {
+        case Propagation::LineOfSight: return "прямая видимость";
+        case Propagation::LineOfSightReflected: return "прямая видимость с отражением от земли";
+        case Propagation::Diffraction: return "дифракция на закрытом интервале";
+        case Propagation::Troposcatter: return "тропосферное рассеяние";
+        case Propagation::DiffractionAndScatter: return "дифракция и тропосферное рассеяние";
+        case Propagation::Automatic: break;
+    }
+    return "выбирается программой";
+}
+
+std::string Printf(const char* format, double a, double b = 0) {
+    char text[120];
+    std::snprintf(text, sizeof text, format, a, b);
+    return text;
+}
+
+// A list of points in the order the windowed program reads: count, distances, offsets.
+struct PointList {
+    int countCode, distanceCode, offsetCode;
+    const char* what;
+};
+
+void WriteList(RezText& rez, const PointList& list, const HopPoint* points, std::size_t count) {
+    count = std::min(count, kMaxListEntries);
+    rez.Coded(list.countCode, std::string("Число точек: ") + list.what, static_cast<double>(count));
+    for (std::size_t i = 0; i < count; ++i)
+        rez.Coded(list.distanceCode, "  расстояние от антенны 1, км", points[i].distanceKm);
+    for (std::size_t i = 0; i < count; ++i)
+        rez.Coded(list.offsetCode, "  смещение от линии прямой видимости, м", points[i].offsetM);
+}
+
+void Title(RezText& rez) {
+    rez.Line(kTitle);
+    rez.Line();
+}
+
+void Inputs(RezText& rez, const HopInputs& in, const HopResult& hop) {
+    const StationParameters& s = hop.station;
+    rez.Line("  Исходные данные (кратко)");
+    rez.Line(Printf("    точек профиля: %.0f; мощность передатчика %.2f дБВт;", static_cast<double>(in.profile.distanceKm.size()),
+                    s.txPowerDbw));
+    rez.Line(Printf("    усиление антенн %.1f и ", s.txGainDb) + Printf("%.1f дБ; потери в трактах ", s.rxGainDb) +
+             Printf("%.1f и %.1f дБ;", s.txFeederLossDb, s.rxFeederLossDb));
+    rez.Line(std::string("    режим: ") + (s.digital ? "цифровой" : "аналоговый") +
+             Printf("; кратность разнесения %.0f;", s.diversityOrder));
+    rez.Line(Printf("    район %.0f, месяц %.0f; ", in.refraction.region, in.refraction.month) +
+             Printf("градиент рефракции %.3f 1/м.", in.refraction.gradient));
+    rez.Line(std::string("    Тип РРВ: ") + PropagationName(hop.conditions.propagation) + ".");
+    rez.Line();
+}
+
+void Geometry(RezText& rez, const HopResult& hop) {
+    const HopGeometry& g = hop.geometry;
+    rez.Line("  Геометрия интервала");
+    rez.Coded(1, "Длина интервала, км", g.lengthKm);
+    rez.Coded(2, "Рабочая частота, МГц", hop.frequencyMHz);
+    rez.Coded(3, "Длина волны, м", hop.wavelengthM);
+    rez.Coded(4, "Эквивалентный радиус Земли, км", hop.radiusKm);
+    rez.Coded(5, "Коэффициент k = радиус / 6370", hop.kFactor);
+    rez.Coded(6, "Высота вершины антенны 1 над уровнем моря, м", g.txTopM);
+    rez.Coded(7, "Высота вершины антенны 2 над уровнем моря, м", g.rxTopM);
+    rez.Coded(8, "Расстояние до критической точки от антенны 1, км", g.critical.distanceKm);
+    rez.Coded(9, "Просвет H(g) в критической точке, м", g.critical.clearanceM);
+    rez.Coded(10, "Радиус минимальной зоны H0(g), м", g.critical.zoneRadiusM);
+    rez.Coded(11, "Относительный просвет p(g) = H/H0", g.critical.relative);
+    rez.Coded(12, "Класс интервала (1 откр., 2 полуоткр., 3 закр.)", static_cast<double>(g.pathClass));
+    rez.Coded(13, "Вид распространения (1..5)", static_cast<double>(hop.propagationUsed));
+    rez.Coded(200, "Радиус первой зоны Френеля в критической точке, м", g.critical.zoneRadiusM * std::sqrt(3.0));
+    rez.Coded(201, "Угол закрытия горизонта антенны 1, мрад", g.txHorizonMrad);
+    rez.Coded(202, "Угол закрытия горизонта антенны 2, мрад", g.rxHorizonMrad);
+    rez.Line(std::string("    Интервал ") + PathClassName(g.pathClass) + "; расчет: " +
+             PropagationName(hop.propagationUsed) + ".");
+    HopPoint obstacles[2] = {{g.critical.distanceKm, g.critical.clearanceM}, {}};
+    std::size_t count = 1;
+    if (g.second) obstacles[count++] = {g.second->distanceKm, g.second->clearanceM};
+    WriteList(rez, {58, 102, 103, "критическая точка и второе препятствие"}, obstacles, count);
+    rez.Line();
+}
+
+void Reflection(RezText& rez, const HopResult& hop) {
+    rez.Line("  Отражение от земли (открытый интервал)");
+    const std::optional<ReflectionResult>& r = hop.reflection;
+    if (!r) {
+        rez.Line("    Точки отражения нет: интервал не открытый или антенны ниже ЕПР.");
+        WriteList(rez, {59, 89, 91, "точка отражения"}, nullptr, 0);
+        rez.Line();
+        return;
+    }
+    rez.Coded(203, "Угол скольжения, мрад", r->grazingMrad);
+    rez.Coded(204, "Коэффициент расходимости D", r->divergence);
+    rez.Coded(205, "Модуль коэффициента отражения гладкой поверхности", r->coefficient);
+    rez.Coded(206, "Множитель шероховатости", r->roughnessFactor);
+    rez.Coded(207, "Разность хода прямого и отраженного лучей, м", r->pathDifferenceM);
+    rez.Coded(208, "Интерференционный множитель (в расчете при типе 2), дБ", r->interferenceDb);
+    const HopPoint point{r->pointKm, r->belowLosM};
+    WriteList(rez, {59, 89, 91, "точка отражения"}, &point, 1);
+    rez.Line();
+}
+
+void Losses(RezText& rez, const HopResult& hop) {
+    const LossResult& l = hop.loss;
+    rez.Line("  Потери на трассе (медианные)");
+    rez.Coded(20, "Потери в свободном пространстве (P.525), дБ", l.freeSpaceDb);
+    rez.Coded(21, "Поглощение в газах атмосферы (P.676), дБ", l.gasDb);
+    rez.Coded(22, "Дифракционные потери, дельта-Буллингтон (P.526), дБ", l.diffractionDb);
+    rez.Coded(23, "Потери тропосферного рассеяния с потерями связи, дБ", l.troposcatterDb);
+    rez.Coded(24, "Интерференционный множитель отраженного луча, дБ", l.interferenceDb);
+    rez.Coded(25, "Суммарные медианные потери на трассе, дБ", l.totalDb);
+    rez.Coded(209, "Угол рассеяния (P.617), мрад", l.scatterAngleMrad);
+    rez.Coded(210, "Потери связи апертуры со средой (P.617), дБ", l.couplingDb);
+    const std::size_t count = hop.bullingtonPoint ? 1 : 0;
+    WriteList(rez, {60, 75, 81, "точка Буллингтона / вершина объема рассеяния"},
+              hop.bullingtonPoint ? &*hop.bullingtonPoint : nullptr, count);
+    rez.Line();
+}
+
+void Budget(RezText& rez, const HopResult& hop) {
+    rez.Line("  Энергетический расчет");
+    rez.Coded(30, "Медианная мощность сигнала на входе приемника, дБВт", hop.receivedDbw);
+    rez.Coded(31, "Реальная чувствительность приемника, дБВт", hop.station.sensitivityDbw);
+    rez.Coded(32, "Запас на замирания, дБ", hop.marginDb);
+    rez.Line();
+}
+
+void Fading(RezText& rez, const HopResult& hop) {
+    const ReliabilityResult& r = hop.reliability;
+    rez.Line("  Замирания и надежность связи");
+    if (hop.loss.scatterDominates) {
+        rez.Line("    Замирания тропосферного сигнала: медленные по P.617, быстрые рэлеевские.");
+    } else {
+        rez.Line("    Многолучевые замирания наихудшего месяца по P.530-17:");
+        rez.Coded(211, "Географо-климатический коэффициент K", r.geoclimaticFactor);
+        rez.Coded(212, "Неровность рельефа s_a (по профилю), м", r.roughnessM);
+        rez.Coded(213, "Коэффициент возникновения замираний p0, %", r.occurrencePct);
+    }
+    rez.Coded(40, "Вероятность замираний ниже порога без разнесения, %", r.multipathPct);
+    rez.Coded(214, "Интенсивность дождя R0.01 (P.837), мм/ч", r.rainRateMmH);
+    rez.Coded(215, "Погонное ослабление в дожде (P.838, гориз.), дБ/км", r.rainSpecificDbKm);
+    rez.Coded(41, "Ослабление в дожде, превышаемое 0.01 % времени, дБ", r.rainAttenuationDb);
+    rez.Coded(42, "Вероятность перерыва связи из-за дождя, %", r.rainPct);
+    rez.Coded(43, "Выигрыш от разнесенного приема (коэффициент)", r.diversityGain);
+    rez.Coded(44, "Суммарная вероятность перерыва связи, %", r.totalPct);
+    rez.Coded(45, "Надежность связи на интервале, %", r.reliabilityPct);
+    rez.Coded(46, "Требуемая надежность связи, %", hop.station.requiredReliabilityPct);
+    rez.Coded(47, "Надежность с учетом предыдущих интервалов, %", r.chainPct);
+    rez.Coded(48, "Требование выполнено (1 да, 0 нет)", r.met ? 1 : 0);
+    rez.Line();
+    rez.Line(r.met ? "  ВЫВОД: требуемая надежность связи обеспечивается."
+                   : "  ВЫВОД: требуемая надежность связи НЕ обеспечивается.");
+}
+
+}  // namespace
+
+std::string BuildReport(const HopInputs& inputs, const HopResult& hop) {
+    RezText rez;
+    Title(rez);
+    Inputs(rez, inputs, hop);
+    Geometry(rez, hop);
+    Reflection(rez, hop);
+    Losses(rez, hop);
+    Budget(rez, hop);
+    Fading(rez, hop);
+    return rez.bytes();
+}
+
+std::string BuildErrorReport(std::string_view message) {
+    RezText rez;
+    Title(rez);
+    std::string text = "  Ошибка: " + std::string(message);
+    // Wrap at blanks so that every line stays within the file's width.
+    const std::string cp866 = Utf8ToCp866(text);
+    constexpr std::string_view kIndent = "         ";
+    std::size_t start = 0;
+    while (start < cp866.size()) {
+        const std::size_t width = start == 0 ? kRezWidth : kRezWidth - kIndent.size();
+        std::size_t end = std::min(cp866.size(), start + width);
+        if (end < cp866.size()) {
+            const std::size_t blank = cp866.rfind(' ', end);
+            if (blank != std::string::npos && blank > start + 20) end = blank;
+        }
+        rez.Line(Cp866ToUtf8(std::string(start == 0 ? "" : kIndent) + cp866.substr(start, end - start)));
+        start = end;
+        while (start < cp866.size() && cp866[start] == ' ') ++start;
+    }
+    return rez.bytes();
+}
+
+}  // namespace vakrel
