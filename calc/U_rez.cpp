@@ -1,14 +1,111 @@
 #include "U_rez.h"
 
+#include <QDir>
+#include <QFont>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "codepage.h"
 #include "hop_model.h"
+#include "io_error.h"
+#include "report.h"
+#include "result_file.h"
+#include "text_file.h"
 #include "user_seam.h"
 
 namespace vakrel {
 
-TForm6::TForm6(HopModel& model, UserSeam& seam) : model_(model), seam_(seam) {
+namespace {
+
+constexpr int kWidth = 656;
+constexpr int kHeight = 300;
+
+QString ReportText(const std::vector<std::string>& lines) {
+    QStringList shown;
+    for (const auto& line : lines) shown << QString::fromStdString(Cp1251ToUtf8(line));
+    return shown.join('\n');
+}
+
+}  // namespace
+
+TForm6::TForm6(HopModel& model, UserSeam& seam) : model_(model), seam_(seam), Memo1(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("Результаты расчета интервала РРЛ"));
     setModal(true);
+    resize(kWidth, kHeight);
+
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    QFont courier(QStringLiteral("Courier"));
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setPixelSize(13);
+    Memo1->setFont(courier);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Memo1);
+}
+
+void TForm6::FormActivate() {
+    lines_.clear();
+    Memo1->clear();
+    Memo1->hide();
+    try {
+        const char separator = QLocale().decimalPoint().at(0).toLatin1();
+        ResultFile result = BuildReport(model_, separator ? separator : '.', lines_);
+        model_.resultPoints = result.lists;
+        model_.resultsLoaded = true;
+        Memo1->setPlainText(ReportText(lines_));
+        Memo1->setToolTip(QStringLiteral("При закрытии окна результаты сохраняются в файле vakrel_w.rez"));
+        Memo1->show();
+    } catch (const IoError& e) {
+        Memo1->setPlainText(ReportText(lines_));
+        seam_.ShowIoError(this, e);
+    }
+}
+
+bool TForm6::FormClose() {
+    FileDialogRequest request;
+    request.save = true;
+    request.title = QStringLiteral("Сохранение результатов расчета  ");
+    request.filter = QStringLiteral("Результаты расчета (*.rez)");
+    request.defaultSuffix = QStringLiteral("rez");
+    request.initialName = QStringLiteral("vakrel_w");
+    if (auto path = seam_.ChooseFile(this, request)) {
+        try {
+            saveReport(*path);
+        } catch (const IoError& e) {
+            QDir::setCurrent(QString::fromStdString(model_.workingDirectory));
+            seam_.ShowIoError(this, e);
+            return false;
+        }
+        QDir::setCurrent(QString::fromStdString(model_.workingDirectory));
+    }
+    Memo1->hide();
+    return true;
+}
+
+void TForm6::saveReport(const QString& path) {
+    // The text as it stands in the box (the user may have annotated it), in code page 1251.
+    std::string bytes;
+    for (const QString& line : Memo1->toPlainText().split('\n')) {
+        bytes += Utf8ToCp1251(line.toStdString());
+        bytes += kLineEnd;
+    }
+    WriteFileAtomically(path.toStdString(), bytes);
+}
+
+void TForm6::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+void TForm6::reject() {
+    // A failed save keeps the window open with its text.
+    if (FormClose()) QDialog::reject();
 }
 
 }  // namespace vakrel

@@ -88,7 +88,18 @@ void WriteProfileFile(const std::string& path, ProfileData& data, std::string_vi
     data.header[2] = written.header[2];
 }
 
-std::string FormatProfileCompactLayout(const ProfileData& cut) {
+namespace {
+
+// Type code and object height of a compact row; the end rows stand on bare ground.
+std::string ObjectFields(const ProfilePoint& p, bool endRow) {
+    if (endRow) return "           0              0.00";
+    std::string code = std::to_string(p.typeCode);
+    return std::string(code.size() < 12 ? 12 - code.size() : 0, ' ') + code + FormatFixed(p.objectHeight, 18, 2);
+}
+
+// The rows of a cut profile share their first two fields; `withObjects` adds the type code and
+// object height of the compact layout.
+std::string FormatCutRows(const ProfileData& cut, bool withObjects) {
     std::string out;
     AppendHeader(out, cut);
     const std::size_t count = cut.points.size();
@@ -96,18 +107,18 @@ std::string FormatProfileCompactLayout(const ProfileData& cut) {
         const auto& p = cut.points[i];
         out += FormatFixed(p.distance, 12, 2);
         out += FormatFixed(HeightColumn(p, i, count), 16, 2);
-        if (i == 0 || i + 1 == count) {
-            out += "           0              0.00";
-        } else {
-            std::string code = std::to_string(p.typeCode);
-            out += std::string(code.size() < 12 ? 12 - code.size() : 0, ' ') + code;
-            out += FormatFixed(p.objectHeight, 18, 2);
-        }
+        if (withObjects) out += ObjectFields(p, i == 0 || i + 1 == count);
         out += kLineEnd;
     }
     out += "        0.0             0.0";
     out += kLineEnd;
     return out;
 }
+
+}  // namespace
+
+std::string FormatProfileCompactLayout(const ProfileData& cut) { return FormatCutRows(cut, true); }
+
+std::string FormatProfileBufferLayout(const ProfileData& cut) { return FormatCutRows(cut, false); }
 
 }  // namespace vakrel

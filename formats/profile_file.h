@@ -42,6 +42,10 @@ std::string FormatProfileEditorLayout(const ProfileData& data);
 // by the main window's save: header as kept, first and last point with type 0 and object 0.
 std::string FormatProfileCompactLayout(const ProfileData& cut);
 
+// The engine's profile buffer: header as kept, then "distance height-column" a row (12 and 16
+// characters, 2 decimals each), then the compact terminator.
+std::string FormatProfileBufferLayout(const ProfileData& cut);
+
 // The height column of point `index` in a profile of `count` points.
 double HeightColumn(const ProfilePoint& point, std::size_t index, std::size_t count);
 

@@ -1,0 +1,31 @@
+#pragma once
+// The engine's result file vakrel.rez: every line is shown in the report, and the coded lines
+// carry the result points the plot draws.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "hop_model.h"
+
+namespace vakrel {
+
+inline constexpr const char* kResultFile = "vakrel.rez";
+// Columns of a result line the report shows.
+inline constexpr std::size_t kReportWidth = 76;
+
+struct ResultFile {
+    std::vector<std::string> lines;  // code page 1251 as shown, each cut to 76 characters
+    std::array<ResultList, 3> lists;  // A, B, C
+};
+
+// Reads the result file's bytes (code page 866, Ctrl-Z ends it). Never fails: lines without a
+// known code are only shown. A list's count is held to 20; entries beyond 20 are ignored.
+ResultFile ParseResultFile(std::string_view bytes);
+
+// A file line as the report shows it: at most 255 characters, through the narrow
+// already-Windows test with box characters blanked.
+std::string ReportLine(std::string_view fileLine);
+
+}  // namespace vakrel

@@ -1,0 +1,85 @@
+#include "buffer_files.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "hop_cut.h"
+#include "hop_model.h"
+#include "temp_dir.h"
+
+namespace vakrel {
+namespace {
+
+HopModel ModelWithPoints(std::vector<ProfilePoint> points) {
+    HopModel model;
+    for (int i = 0; i < kProfileHeaderLines; ++i) model.profile.header[i] = "h" + std::to_string(i + 1);
+    model.profile.points = std::move(points);
+    model.antennas.position1 = 0;
+    model.antennas.position2 = model.profile.points.back().distance;
+    model.antennas.groundUnderAntenna = {model.profile.points.front().groundHeight,
+                                         model.profile.points.back().groundHeight};
+    return model;
+}
+
+std::string Body(const std::string& file) {
+    std::size_t pos = 0;
+    for (int i = 0; i < kProfileHeaderLines; ++i) pos = file.find("\r\n", pos) + 2;
+    return file.substr(pos);
+}
+
+TEST(BufferProfile, CutBetweenTheAntennas) {
+    HopModel model = ModelWithPoints({{0, 100, 0, 0}, {1, 110, 1, 10}, {2, 120, 2, 0}, {2.5, 120, 1, 15}, {4, 90, 0, 0}});
+    // Antennas at the ends: every inner point with its height column, ground heights at the ends.
+    EXPECT_EQ(Body(FormatProfileBufferLayout(CutBetweenAntennas(model))),
+              "        0.00          100.00\r\n"
+              "        1.00          120.00\r\n"
+              "        2.00          120.00\r\n"
+              "        2.50          135.00\r\n"
+              "        4.00           90.00\r\n"
+              "        0.0             0.0\r\n");
+    // Antenna 1 at 2.00 km stands on a point, which the start row replaces.
+    model.antennas.position1 = 2.0;
+    model.antennas.position2 = 3.0;
+    model.antennas.groundUnderAntenna = {120, 110};
+    EXPECT_EQ(Body(FormatProfileBufferLayout(CutBetweenAntennas(model))),
+              "        0.00          120.00\r\n"
+              "        0.50          135.00\r\n"
+              "        1.00          110.00\r\n"
+              "        0.0             0.0\r\n");
+    // The compact layout of Save carries the objects of the inner points.
+    EXPECT_EQ(Body(FormatProfileCompactLayout(CutBetweenAntennas(model))),
+              "        0.00          120.00           0              0.00\r\n"
+              "        0.50          135.00           1             15.00\r\n"
+              "        1.00          110.00           0              0.00\r\n"
+              "        0.0             0.0\r\n");
+    // Two points: start row, end row, terminator.
+    HopModel two = ModelWithPoints({{0, 5, 0, 0}, {1.5, 7, 0, 0}});
+    EXPECT_EQ(Body(FormatProfileBufferLayout(CutBetweenAntennas(two))),
+              "        0.00            5.00\r\n        1.50            7.00\r\n        0.0             0.0\r\n");
+}
+
+TEST(BufferFiles, WrittenTwiceAlikeWithTheAntennaHeights) {
+    test::TempDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(dir.path()));
+    HopModel model = ModelWithPoints({{0, 100, 0, 0}, {1, 110, 1, 10}, {2, 90, 0, 0}});
+    model.station = ParseStationFile(test::ReadSourceFile(VAKREL_EXAMPLES "/ttx.idn"));
+    model.antennas.height1 = 31.5;
+    model.antennas.height2 = 12;
+    WriteBufferFiles(model);
+    const std::string prf = dir.read("buf.prf"), ttx = dir.read("buf.ttx");
+    WriteBufferFiles(model);
+    EXPECT_EQ(dir.read("buf.prf"), prf);
+    EXPECT_EQ(dir.read("buf.ttx"), ttx);
+
+    EXPECT_EQ(model.stationParam(kAntenna1HeightParam), 31.5);
+    const StationFile written = ParseStationFile(ttx);
+    EXPECT_DOUBLE_EQ(written.params[4], 31.5);
+    EXPECT_DOUBLE_EQ(written.params[9], 12);
+    EXPECT_EQ(written.lines[2], model.station.lines[2]);  // the name line as kept
+    QDir::setCurrent(previous);
+}
+
+}  // namespace
+}  // namespace vakrel
