@@ -12,14 +12,15 @@ namespace {
 constexpr int kLargestDiversityOrder = 8;
 constexpr double kSurfaceRefractivityDefault = 315.0;  // ITU-R P.453 world mean N0
 
-// Parameter 2, underlying surface of the whole path: 1 land (average ground), 2 wet ground,
-// marsh, 3 sea or large lakes. Anything else counts as land.
-p526::Ground UnderlyingSurface(int code) {
-    switch (code) {
-        case 2: return {30.0, 0.01};
-        case 3: return p526::kSea;
-        default: return p526::kAverageLand;
-    }
+// Parameter 2, underlying surface of the whole path, as ground constants of the smooth-earth
+// diffraction term (P.527-6 at the working frequency): 1 dry ground, 2 wet ground or flood plain,
+// 3 fresh water. Anything else (0 with a fraction among it) counts as dry ground.
+p526::Ground UnderlyingSurface(int code, double frequencyGHz) {
+    p527::Surface surface = p527::Surface::MediumDryGround;
+    if (code == 2) surface = p527::Surface::WetGround;
+    if (code == 3) surface = p527::Surface::FreshWater;
+    const p527::Electrical e = p527::Properties(surface, frequencyGHz);
+    return {e.permittivity, e.conductivitySm};
 }
 
 // Parameter 5, roughness of the reflecting plane: 1 smooth (calm water, ice, flat sand),
@@ -72,7 +73,7 @@ ConditionParameters InterpretConditions(const std::array<double, 16>& v, double 
     const int type = TruncateToInt(v[0]);
     c.propagation = type >= 1 && type <= 5 ? static_cast<Propagation>(type) : Propagation::Automatic;
     const int surface = TruncateToInt(v[1]);
-    c.diffractionGround = UnderlyingSurface(surface);
+    c.diffractionGround = UnderlyingSurface(surface, frequencyGHz);
     const double fraction = v[1] - surface;
     if (surface == 0 && fraction > 0) c.fixedReflection = fraction;
     c.roughness = ReflectingRoughness(TruncateToInt(v[4]), v[9], v[10]);
