@@ -103,6 +103,36 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     }
 }
 
+void WriteFilesTogether(const std::vector<FileContent>& files) {
+    struct Old {
+        bool existed;
+        std::string bytes;
+    };
+    std::vector<Old> old;
+    for (const auto& f : files) {
+        struct stat st {};
+        const bool existed = ::stat(f.path.c_str(), &st) == 0;
+        old.push_back({existed, existed ? ReadFileBytes(f.path) : std::string()});
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        try {
+            WriteFileAtomically(files[i].path, files[i].bytes);
+        } catch (...) {
+            for (std::size_t k = 0; k < i; ++k) {
+                try {
+                    if (old[k].existed)
+                        WriteFileAtomically(files[k].path, old[k].bytes);
+                    else
+                        ::unlink(files[k].path.c_str());
+                } catch (const IoError&) {
+                    // The first failure is the one the user needs to see.
+                }
+            }
+            throw;
+        }
+    }
+}
+
 LineReader::LineReader(std::string_view bytes) : text_(bytes) {
     auto end = text_.find(kCtrlZ);
     if (end != std::string_view::npos) text_ = text_.substr(0, end);

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vakrel {
 
@@ -16,6 +17,15 @@ std::string ReadFileBytes(const std::string& path);
 // target, flushes it to disk and renames it over the target. On failure the old file is
 // untouched, the temporary is removed, and IoError is thrown.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Replaces several files as one: each is written atomically in turn, and when one fails, the
+// ones already replaced get their old bytes back (or are removed when they did not exist).
+// Throws the first IoError.
+struct FileContent {
+    std::string path;
+    std::string bytes;
+};
+void WriteFilesTogether(const std::vector<FileContent>& files);
 
 class LineReader {
 public:

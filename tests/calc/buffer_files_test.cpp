@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <cstdio>
+#include <filesystem>
 
 #include "hop_cut.h"
 #include "hop_model.h"
+#include "io_error.h"
+#include "source_data_save.h"
 #include "temp_dir.h"
 
 namespace vakrel {
@@ -78,6 +82,39 @@ TEST(BufferFiles, WrittenTwiceAlikeWithTheAntennaHeights) {
     EXPECT_DOUBLE_EQ(written.params[4], 31.5);
     EXPECT_DOUBLE_EQ(written.params[9], 12);
     EXPECT_EQ(written.lines[2], model.station.lines[2]);  // the name line as kept
+    QDir::setCurrent(previous);
+}
+
+TEST(SaveAsSourceData, CutBecomesTheWorkingSetOrNothingChanges) {
+    test::TempDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(dir.path()));
+    HopModel model = ModelWithPoints({{0, 100, 0, 0}, {1, 110, 0, 0}, {5, 120, 1, 10}, {9, 130, 0, 0}, {12, 90, 0, 0}});
+    model.station = ParseStationFile(test::ReadSourceFile(VAKREL_EXAMPLES "/ttx.idn"));
+    model.antennas.position1 = 1;
+    model.antennas.position2 = 9;
+    model.antennas.groundUnderAntenna = {110, 130};
+    model.antennas.height1 = 20;
+    model.antennas.height2 = 22;
+
+    SaveCutAsSourceData(model);
+    const ProfileData saved = ReadProfileFile("prf.idn");
+    ASSERT_EQ(saved.points.size(), 3u);
+    EXPECT_DOUBLE_EQ(saved.points[0].groundHeight, 110);
+    EXPECT_DOUBLE_EQ(saved.points[1].distance, 4);
+    EXPECT_DOUBLE_EQ(saved.points[1].groundHeight, 120);
+    EXPECT_DOUBLE_EQ(saved.points[2].distance, 8);
+    EXPECT_DOUBLE_EQ(saved.points[2].groundHeight, 130);
+    EXPECT_DOUBLE_EQ(LoadStationFile("ttx.idn").params[9], 22);
+    EXPECT_EQ(model.profile.points.size(), 5u);  // the model keeps the old profile
+
+    // ttx.idn cannot be replaced (a folder stands there): prf.idn keeps its bytes too.
+    const std::string prfBefore = dir.read("prf.idn");
+    std::remove(dir.file("ttx.idn").c_str());
+    std::filesystem::create_directory(dir.file("ttx.idn"));
+    model.antennas.position2 = 5.5;
+    EXPECT_THROW(SaveCutAsSourceData(model), IoError);
+    EXPECT_EQ(dir.read("prf.idn"), prfBefore);
     QDir::setCurrent(previous);
 }
 

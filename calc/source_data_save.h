@@ -1,0 +1,13 @@
+#pragma once
+// "Save": the placement on the screen becomes the source data. prf.idn gets the profile cut
+// between the antennas in the compact layout, ttx.idn the station file with the antenna heights.
+
+namespace vakrel {
+
+struct HopModel;
+
+// Replaces prf.idn and ttx.idn in the current directory together: when either cannot be written,
+// both stay as they were. Throws IoError. The model keeps its profile and placement.
+void SaveCutAsSourceData(HopModel& model);
+
+}  // namespace vakrel
