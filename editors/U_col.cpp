@@ -1,14 +1,13 @@
 #include "U_col.h"
 
-#include "hop_model.h"
-#include "user_seam.h"
-
 namespace vakrel {
 
-TForm8::TForm8(HopModel& model, UserSeam& seam) : model_(model), seam_(seam) {
-    setObjectName(QStringLiteral("TForm8"));
-    setWindowTitle(QStringLiteral("Справка"));
-    setModal(true);
+TForm8::TForm8(HopModel&, UserSeam& seam)
+    : CodeReferenceWindow(QStringLiteral("TForm8"), QStringLiteral("Справка"), "prf.tip", seam) {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinMaxButtonsHint);
+    resize(600, 200);
+    move(256, 189);
 }
 
 }  // namespace vakrel

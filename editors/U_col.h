@@ -1,21 +1,16 @@
 #pragma once
-// The reference window of the object type codes (prf.tip).
+// The reference window of the object type codes of the terrain profile (prf.tip).
 
-#include <QDialog>
+#include "code_reference.h"
 
 namespace vakrel {
 
 struct HopModel;
-class UserSeam;
 
-class TForm8 : public QDialog {
+class TForm8 : public CodeReferenceWindow {
     Q_OBJECT
 public:
     TForm8(HopModel& model, UserSeam& seam);
-
-private:
-    HopModel& model_;
-    UserSeam& seam_;
 };
 
 }  // namespace vakrel

@@ -1,21 +1,51 @@
 #pragma once
-// The terrain profile editor.
+// The terrain profile editor. Each showing opens the working file prf.idn; closing offers to
+// save the changes, to overwrite the working file and to hand the profile over to the hop
+// model.
 
-#include <QDialog>
+#include "profile_file.h"
+#include "source_editor.h"
 
 namespace vakrel {
 
 struct HopModel;
-class UserSeam;
+class TForm8;
 
-class TForm3 : public QDialog {
+class TForm3 : public SourceEditor {
     Q_OBJECT
 public:
     TForm3(HopModel& model, UserSeam& seam);
 
+    // The object type codes window that a double click on the grid shows; created after this one.
+    void setCodeReference(TForm8& window) { codeReference_ = &window; }
+
+    // Whether the last closing handed the profile over to the model (its points and header
+    // line 3 were replaced). Cleared by every opening.
+    bool profileHandedOver() const { return handedOver_; }
+    // The main window's profile caption for the profile handed over.
+    QString profileCaption() const { return caption_; }
+
 private:
+    void FormActivate() override;
+    void FormClose() override;
+    void N1Click() override;
+    void N2Click() override;
+    void StringGrid1SetEditText(int col, int row, const QString& text) override;
+    void StringGrid1DblClick() override;
+
+    void SetUpGrid();
+    void ShowRows(int firstRow, int lastRow);
+    void RestoreCell(int col, int row);
+    int pointCount() const { return static_cast<int>(profile_.points.size()); }
+
     HopModel& model_;
-    UserSeam& seam_;
+    TForm8* codeReference_ = nullptr;
+    ProfileData profile_;
+    QString fileName_;        // "prf.idn", or the full path chosen in the open dialog
+    QString openDialogName_;  // the open dialog offers the file it was last confirmed on
+    bool changed_ = false;    // a value was entered since the last load
+    bool handedOver_ = false;
+    QString caption_;
 };
 
 }  // namespace vakrel

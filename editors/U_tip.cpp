@@ -1,14 +1,16 @@
 #include "U_tip.h"
 
-#include "hop_model.h"
-#include "user_seam.h"
+#include "editor_support.h"
 
 namespace vakrel {
 
-TForm5::TForm5(HopModel& model, UserSeam& seam) : model_(model), seam_(seam) {
-    setObjectName(QStringLiteral("TForm5"));
-    setWindowTitle(QStringLiteral("Коды типовых характеристик условий РРВ"));
-    setModal(true);
+TForm5::TForm5(HopModel&, UserSeam& seam)
+    : CodeReferenceWindow(QStringLiteral("TForm5"), QStringLiteral("Коды типовых характеристик условий РРВ"),
+                          "rrv.tip", seam) {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMaximizeButtonHint);
+    resize(600, 300);
+    CenterOnScreen(*this);
 }
 
 }  // namespace vakrel

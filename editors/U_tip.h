@@ -1,21 +1,16 @@
 #pragma once
-// The reference window of the propagation condition codes (rrv.tip).
+// The reference window of the codes of typical propagation conditions (rrv.tip).
 
-#include <QDialog>
+#include "code_reference.h"
 
 namespace vakrel {
 
 struct HopModel;
-class UserSeam;
 
-class TForm5 : public QDialog {
+class TForm5 : public CodeReferenceWindow {
     Q_OBJECT
 public:
     TForm5(HopModel& model, UserSeam& seam);
-
-private:
-    HopModel& model_;
-    UserSeam& seam_;
 };
 
 }  // namespace vakrel

@@ -1,0 +1,80 @@
+#include "code_reference.h"
+
+#include <QFont>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+
+#include "codepage.h"
+#include "io_error.h"
+#include "text_file.h"
+#include "user_seam.h"
+
+namespace vakrel {
+
+std::vector<std::string> ReadCodeReference(const std::string& path) {
+    const std::string bytes = ReadFileBytes(path);
+    LineReader reader(bytes);
+    std::vector<std::string> lines;
+    while (!reader.AtEnd()) {
+        const std::string line = reader.ReadLine();
+        std::string shown = DosToWin(std::string_view(line).substr(0, kShortStringMax), WindowsTest::Off, true);
+        if (shown.size() > kReferenceLineWidth) shown.resize(kReferenceLineWidth);
+        lines.push_back(std::move(shown));
+    }
+    return lines;
+}
+
+CodeReferenceWindow::CodeReferenceWindow(const QString& objectName, const QString& caption, std::string fileName,
+                                         UserSeam& seam)
+    : fileName_(std::move(fileName)), seam_(seam) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setModal(true);
+
+    memo1_ = new QPlainTextEdit(this);
+    memo1_->setObjectName(QStringLiteral("Memo1"));
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(13);
+    memo1_->setFont(font);
+    QPalette palette = memo1_->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    memo1_->setPalette(palette);
+    memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo1_->hide();
+}
+
+void CodeReferenceWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    memo1_->setGeometry(rect());
+}
+
+void CodeReferenceWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    try {
+        FormActivate();
+    } catch (const IoError& error) {
+        seam_.ShowIoError(this, error);
+    }
+}
+
+// Refills the text box; it stays hidden when the file cannot be read.
+void CodeReferenceWindow::FormActivate() {
+    memo1_->hide();
+    memo1_->clear();
+    QStringList shown;
+    for (const std::string& line : ReadCodeReference(fileName_)) shown << QString::fromStdString(Cp1251ToUtf8(line));
+    memo1_->setPlainText(shown.join(QLatin1Char('\n')));
+    memo1_->show();
+}
+
+void CodeReferenceWindow::done(int result) {
+    memo1_->hide();
+    QDialog::done(result);
+}
+
+}  // namespace vakrel

@@ -1,0 +1,43 @@
+#pragma once
+// The code reference windows: a DOS text file (code page 866) shown line by line in a
+// fixed-pitch text box, read afresh each time the window is shown.
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+
+namespace vakrel {
+
+class UserSeam;
+
+// The longest line the reference windows show, in characters.
+inline constexpr std::size_t kReferenceLineWidth = 76;
+
+// The lines of a reference text in code page 1251: each line's first 255 characters through
+// DosToWin (no already-Windows test, box-drawing characters blanked), cut to 76 characters.
+// Throws IoError.
+std::vector<std::string> ReadCodeReference(const std::string& path);
+
+class CodeReferenceWindow : public QDialog {
+    Q_OBJECT
+public:
+    void done(int result) override;
+
+protected:
+    // `fileName` is looked up in the current directory at each showing.
+    CodeReferenceWindow(const QString& objectName, const QString& caption, std::string fileName, UserSeam& seam);
+
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FormActivate();
+
+    std::string fileName_;
+    UserSeam& seam_;
+    QPlainTextEdit* memo1_;
+};
+
+}  // namespace vakrel

@@ -1,0 +1,76 @@
+#include "editor_support.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScreen>
+#include <filesystem>
+#include <system_error>
+
+#include "codepage.h"
+#include "io_error.h"
+
+namespace vakrel {
+
+void MakeFixedEditorWindow(QDialog& window, int clientWidth, int clientHeight) {
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint);
+    window.setFixedSize(clientWidth, clientHeight);
+}
+
+void CenterOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
+QString ToQtFilter(const QString& pairs) {
+    const QStringList parts = pairs.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const QString pattern = parts[i + 1].trimmed();
+        if (!description.endsWith(QLatin1Char(')'))) description += QStringLiteral(" (%1)").arg(pattern);
+        entries << description;
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+std::string CurrentDirectory() {
+    std::error_code error;
+    auto current = std::filesystem::current_path(error);
+    return error ? std::string() : current.string();
+}
+
+void MakeCurrent(const std::string& directory) {
+    std::error_code error;
+    std::filesystem::current_path(directory, error);
+    if (error) throw IoErrorFromErrno(error.value(), directory);
+}
+
+char LocaleSeparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+void ShowName(QLineEdit& field, std::string_view nameWin) {
+    field.setText(QString::fromStdString(Cp1251ToUtf8(nameWin)));
+}
+
+std::string TakeName(QLineEdit& field) {
+    const QString typed = field.text();
+    std::string name = Utf8ToCp1251(typed.toStdString());
+    const QString shown = QString::fromStdString(Cp1251ToUtf8(name));
+    if (shown != typed) {
+        const qsizetype caret = field.cursorPosition() - (typed.size() - shown.size());
+        field.setText(shown);
+        field.setCursorPosition(static_cast<int>(std::clamp<qsizetype>(caret, 0, shown.size())));
+    }
+    return name;
+}
+
+}  // namespace vakrel

@@ -1,0 +1,42 @@
+#pragma once
+// What the editor windows share: their window style, the name field, the file dialogs'
+// filters, paths and the current directory.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+class QDialog;
+class QLineEdit;
+class QWidget;
+
+namespace vakrel {
+
+// A fixed client area, a title bar with only a close box, kept above the other windows,
+// centred on the screen.
+void MakeFixedEditorWindow(QDialog& window, int clientWidth, int clientHeight);
+void CenterOnScreen(QWidget& window);
+
+// The filter of a file dialog in Qt's form. `pairs` is description|pattern|description|pattern
+// ("Исходные данные (*.idn)|*.idn|..."); each description ends in its pattern in parentheses,
+// blanks after it are dropped (Qt reads the pattern from the closing parenthesis).
+QString ToQtFilter(const QString& pairs);
+
+// A path as the file functions take it (local 8-bit bytes) and back.
+std::string PathBytes(const QString& path);
+
+// The current directory as a text, as the working directory is recorded.
+std::string CurrentDirectory();
+// Makes `directory` current; throws IoError when it cannot.
+void MakeCurrent(const std::string& directory);
+
+// The decimal separator of the user's locale, for the general number format.
+char LocaleSeparator();
+
+// Shows a code page 1251 name in the field.
+void ShowName(QLineEdit& field, std::string_view nameWin);
+// The field's text as a code page 1251 name. Characters code page 1251 cannot hold become
+// '?', and the field is made to show that at once (the caret stays where it was).
+std::string TakeName(QLineEdit& field);
+
+}  // namespace vakrel
