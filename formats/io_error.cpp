@@ -46,7 +46,9 @@ IoError IoErrorFromErrno(int err, const std::string& path) {
     case EISDIR:
     case EROFS: return IoError(IoErrorKind::AccessDenied, path);
     case ENOSPC:
-    case EDQUOT: return IoError(IoErrorKind::DiskFull, path);
+    case EDQUOT:
+    case EFBIG:  // a file past the size the system allows this process: for the user, a full disk
+        return IoError(IoErrorKind::DiskFull, path);
     default: return IoError(IoErrorKind::Other, path, err);
     }
 }

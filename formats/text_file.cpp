@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "io_error.h"
@@ -78,32 +79,66 @@ std::string ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    if (path.empty()) throw IoError(IoErrorKind::InvalidFilename, path);
-    struct stat target {};
-    if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
-        throw IoError(IoErrorKind::AccessDenied, path);
+namespace {
 
-    std::string tmpl = FolderOf(path) + "/.vakrel-XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    FileDescriptor fd(::mkstemp(name.data()));
-    if (fd.get() < 0) throw IoErrorFromErrno(errno, path);
-    const std::string tmpPath(name.data());
-    try {
-        // A replaced file keeps the permissions of the old one; a new one gets the usual 0644.
-        ::fchmod(fd.get(), ::stat(path.c_str(), &target) == 0 ? (target.st_mode & 07777) : 0644);
-        WriteAll(fd.get(), bytes, path);
-        if (::fsync(fd.get()) != 0) throw IoErrorFromErrno(errno, path);
-        if (fd.closeNow() != 0) throw IoErrorFromErrno(errno, path);
-        if (::rename(tmpPath.c_str(), path.c_str()) != 0) throw IoErrorFromErrno(errno, path);
-    } catch (...) {
-        ::unlink(tmpPath.c_str());
-        throw;
+// A written and flushed temporary file beside its target, not yet renamed over it. Removed
+// when it goes out of scope without Commit().
+class PreparedFile {
+public:
+    PreparedFile(const std::string& path, std::string_view bytes) : path_(path) {
+        if (path.empty()) throw IoError(IoErrorKind::InvalidFilename, path);
+        struct stat target {};
+        const bool exists = ::stat(path.c_str(), &target) == 0;
+        if (exists && S_ISDIR(target.st_mode)) throw IoError(IoErrorKind::AccessDenied, path);
+
+        std::string tmpl = FolderOf(path) + "/.vakrel-XXXXXX";
+        std::vector<char> name(tmpl.begin(), tmpl.end());
+        name.push_back('\0');
+        FileDescriptor fd(::mkstemp(name.data()));
+        if (fd.get() < 0) throw IoErrorFromErrno(errno, path);
+        tmpPath_ = name.data();
+        try {
+            // A replaced file keeps the permissions of the old one; a new one gets the usual 0644.
+            ::fchmod(fd.get(), exists ? (target.st_mode & 07777) : 0644);
+            WriteAll(fd.get(), bytes, path);
+            if (::fsync(fd.get()) != 0) throw IoErrorFromErrno(errno, path);
+            if (fd.closeNow() != 0) throw IoErrorFromErrno(errno, path);
+        } catch (...) {
+            // A constructor that throws gets no destructor: the temporary goes here.
+            ::unlink(tmpPath_.c_str());
+            throw;
+        }
     }
+    ~PreparedFile() {
+        if (!tmpPath_.empty()) ::unlink(tmpPath_.c_str());
+    }
+    PreparedFile(const PreparedFile&) = delete;
+    PreparedFile& operator=(const PreparedFile&) = delete;
+
+    // Renames the temporary over the target: the one step that changes the target.
+    void Commit() {
+        if (::rename(tmpPath_.c_str(), path_.c_str()) != 0) throw IoErrorFromErrno(errno, path_);
+        tmpPath_.clear();
+    }
+
+private:
+    std::string path_;
+    std::string tmpPath_;  // empty until made, and again once renamed
+};
+
+}  // namespace
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    PreparedFile(path, bytes).Commit();
 }
 
 void WriteFilesTogether(const std::vector<FileContent>& files) {
+    // Every file is written and flushed before any target changes, so a full disk, a refused
+    // folder or a killed process leaves all the old files as they were; only the renames at
+    // the end remain, each atomic.
+    std::vector<std::unique_ptr<PreparedFile>> prepared;
+    for (const auto& f : files) prepared.push_back(std::make_unique<PreparedFile>(f.path, f.bytes));
+
     struct Old {
         bool existed;
         std::string bytes;
@@ -116,8 +151,9 @@ void WriteFilesTogether(const std::vector<FileContent>& files) {
     }
     for (std::size_t i = 0; i < files.size(); ++i) {
         try {
-            WriteFileAtomically(files[i].path, files[i].bytes);
+            prepared[i]->Commit();
         } catch (...) {
+            // A rename refused after others succeeded: put those back.
             for (std::size_t k = 0; k < i; ++k) {
                 try {
                     if (old[k].existed)

@@ -18,9 +18,10 @@ std::string ReadFileBytes(const std::string& path);
 // untouched, the temporary is removed, and IoError is thrown.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-// Replaces several files as one: each is written atomically in turn, and when one fails, the
-// ones already replaced get their old bytes back (or are removed when they did not exist).
-// Throws the first IoError.
+// Replaces several files as one: every file is first written and flushed beside its target,
+// and only then are the targets replaced, one rename each. A failure while writing leaves every
+// old file as it was; a rename refused after others succeeded puts the old bytes of those back
+// (or removes them when they did not exist). Throws the first IoError.
 struct FileContent {
     std::string path;
     std::string bytes;
