@@ -12,6 +12,14 @@ namespace {
 
 const char* const kTooManyPoints = "Профиль содержит более 1000 точек";
 
+// A number after another on a point line: right-aligned in its field, and with a blank in front
+// when it fills the field or is wider, so that two numbers never run together into one token.
+std::string NextField(double value, int width, int decimals) {
+    std::string text = FormatFixed(value, width, decimals);
+    if (text.front() != ' ') text.insert(0, 1, ' ');
+    return text;
+}
+
 void AppendHeader(std::string& out, const ProfileData& data) {
     for (const auto& line : data.header) {
         out += line;
@@ -70,10 +78,10 @@ std::string FormatProfileEditorLayout(const ProfileData& data) {
         const auto& p = data.points[i];
         if (i >= 1 && p.distance == 0) break;  // a file cannot carry a later point at distance 0
         out += FormatFixed(p.distance, 13, 3);
-        out += FormatFixed(HeightColumn(p, i, count), 15, 2);
+        out += NextField(HeightColumn(p, i, count), 15, 2);
         out += std::string(11, ' ');
         out += std::to_string(p.typeCode);
-        out += FormatFixed(p.objectHeight, 18, 2);
+        out += NextField(p.objectHeight, 18, 2);
         out += kLineEnd;
     }
     out += "        0.000           0.00";
@@ -94,7 +102,7 @@ namespace {
 std::string ObjectFields(const ProfilePoint& p, bool endRow) {
     if (endRow) return "           0              0.00";
     std::string code = std::to_string(p.typeCode);
-    return std::string(code.size() < 12 ? 12 - code.size() : 0, ' ') + code + FormatFixed(p.objectHeight, 18, 2);
+    return std::string(code.size() < 12 ? 12 - code.size() : 0, ' ') + code + NextField(p.objectHeight, 18, 2);
 }
 
 // The rows of a cut profile share their first two fields; `withObjects` adds the type code and
@@ -106,7 +114,7 @@ std::string FormatCutRows(const ProfileData& cut, bool withObjects) {
     for (std::size_t i = 0; i < count; ++i) {
         const auto& p = cut.points[i];
         out += FormatFixed(p.distance, 12, 2);
-        out += FormatFixed(HeightColumn(p, i, count), 16, 2);
+        out += NextField(HeightColumn(p, i, count), 16, 2);
         if (withObjects) out += ObjectFields(p, i == 0 || i + 1 == count);
         out += kLineEnd;
     }

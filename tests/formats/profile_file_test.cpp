@@ -119,6 +119,25 @@ TEST(WriteProfile, CompactLayout) {
               "        0.0             0.0\r\n");
 }
 
+TEST(WriteProfile, NumbersWiderThanTheirFieldsStaySeparate) {
+    // Each layout writes numbers too wide for their fields whole, one blank in front, so that
+    // the file reads back to the same points instead of failing on a merged token.
+    ProfileData p = Parse("0 100 0 0\r\n"
+                          "123456789012 123456789012.5 2 1234567890123456\r\n"
+                          "123456789013 100 0 0\r\n");
+    for (const std::string& written : {FormatProfileEditorLayout(p), FormatProfileCompactLayout(p)}) {
+        SCOPED_TRACE(written);
+        const ProfileData back = ParseProfile(written, "wide.prf");
+        ASSERT_EQ(back.points.size(), 3u);
+        EXPECT_DOUBLE_EQ(back.points[1].distance, 123456789012.0);
+    }
+    const ProfileData back = ParseProfile(FormatProfileEditorLayout(p), "wide.prf");
+    EXPECT_EQ(back.points[1].typeCode, 2);
+    EXPECT_DOUBLE_EQ(back.points[1].objectHeight, 1234567890123456.0);
+    // The engine's buffer: two numbers a row.
+    EXPECT_NE(FormatProfileBufferLayout(p).find("\r\n123456789012.00 123456789012.50\r\n"), std::string::npos);
+}
+
 TEST(WriteProfile, ExampleFileRoundTripsByteForByte) {
     const std::string original = test::ReadSourceFile(VAKREL_EXAMPLES "/prf.idn");
     ProfileData p = ParseProfile(original, "prf.idn");
