@@ -152,7 +152,7 @@ void TForm3::StringGrid1SetEditText(int col, int row, const QString& text) {
 }
 
 void TForm3::StringGrid1DblClick() {
-    if (codeReference_) codeReference_->exec();
+    if (codeReference_) ExecOver(*codeReference_, *this);
 }
 
 void TForm3::FormClose() {

@@ -96,7 +96,7 @@ void TForm4::N2Click() {
 }
 
 void TForm4::StringGrid1DblClick() {
-    if (codeReference_) codeReference_->exec();
+    if (codeReference_) ExecOver(*codeReference_, *this);
 }
 
 void TForm4::FormClose() {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
+#include <QWindow>
 #include <filesystem>
 #include <system_error>
 
@@ -24,6 +25,12 @@ void CenterOnScreen(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
+int ExecOver(QDialog& window, QWidget& owner) {
+    window.winId();  // makes the native window, whose transient parent can then be set
+    if (QWindow* handle = window.windowHandle()) handle->setTransientParent(owner.window()->windowHandle());
+    return window.exec();
 }
 
 QString ToQtFilter(const QString& pairs) {

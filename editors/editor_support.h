@@ -16,6 +16,9 @@ namespace vakrel {
 // centred on the screen.
 void MakeFixedEditorWindow(QDialog& window, int clientWidth, int clientHeight);
 void CenterOnScreen(QWidget& window);
+// Shows `window` modally over `owner`, which may be kept on top: the window is made transient
+// for the owner, so that the window manager stacks it above.
+int ExecOver(QDialog& window, QWidget& owner);
 
 // The filter of a file dialog in Qt's form. `pairs` is description|pattern|description|pattern
 // ("Исходные данные (*.idn)|*.idn|..."); each description ends in its pattern in parentheses,

@@ -21,6 +21,10 @@ SourceEditor::SourceEditor(const QString& objectName, const QString& caption, co
     setWindowTitle(caption);
     setModal(true);
     MakeFixedEditorWindow(*this, layout.client.width(), layout.client.height());
+    // The layout's sizes were drawn for a small dialog font: longer names must fit the grid.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
 
     label1_ = new QLabel(layout.labelText, this);
     label1_->setObjectName(QStringLiteral("Label1"));

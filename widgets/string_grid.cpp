@@ -50,6 +50,7 @@ StringGrid::StringGrid(int colCount, int rowCount, int fixedCols, int fixedRows,
     setSelectionMode(SingleSelection);
     setShowGrid(true);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);  // a text wider than its cell is cut at the grid line
     verticalHeader()->hide();
     horizontalHeader()->setVisible(fixedRows_ > 0);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
