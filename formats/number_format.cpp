@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <system_error>
 
 namespace vakrel {
@@ -45,8 +46,13 @@ std::optional<double> ParseNumber(std::string_view text) {
     double value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        if (!negativeExponent) return std::nullopt;  // overflow
-        value = 0;                                   // underflow: the nearest double is 0
+        // Too large or too small for a double. A negative exponent alone does not tell which
+        // ("1" followed by 400 digits and "E-9" is too large), so ask the wider type first.
+        long double wide = 0;
+        const auto widened = std::from_chars(text.data(), text.data() + text.size(), wide);
+        const bool overflow = widened.ec == std::errc() ? wide > std::numeric_limits<double>::max() : !negativeExponent;
+        if (overflow) return std::nullopt;
+        value = 0;  // underflow: the nearest double is 0
     } else if (ec != std::errc() || end != text.data() + text.size()) {
         return std::nullopt;
     }

@@ -21,6 +21,11 @@ TEST(ParseNumber, AcceptsTheFileSyntaxOnly) {
         {"12a", std::nullopt},    {"nan", std::nullopt},  {"inf", std::nullopt},   {"-INF", std::nullopt},
         {"0x10", std::nullopt},   {"1,5", std::nullopt},  {"1e999", std::nullopt}, {"--1", std::nullopt},
         {"1 2", std::nullopt},    {"e5", std::nullopt},
+        // Too large despite a negative exponent: refused, not read as 0.
+        {"1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "00000000000000000000000000000000000E-9", std::nullopt},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
