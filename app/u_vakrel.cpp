@@ -1,13 +1,199 @@
 #include "u_vakrel.h"
 
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <climits>
+
+#include "antenna_units.h"
+#include "editor_support.h"
 #include "hop_model.h"
+#include "io_error.h"
+#include "number_format.h"
+#include "profile_plot.h"
+#include "profile_view.h"
+#include "updown.h"
 #include "user_seam.h"
+#include "working_set.h"
 
 namespace vakrel {
+
+namespace {
+
+QString GeneralText(double value) { return QString::fromStdString(FormatGeneral(value, LocaleSeparator())); }
+
+}  // namespace
 
 TForm1::TForm1(HopModel& model, UserSeam& seam) : model_(model), seam_(seam) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Расчет интервалов РРЛ(ТРЛ) "));
+    CreateControls();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The window has just become the application's active window: load once the event that
+    // shows it is done, so that an error box opens over a window that is already there.
+    if (!activated_) QTimer::singleShot(0, this, &TForm1::FormActivate);
+}
+
+void TForm1::FormActivate() {
+    if (activated_) return;
+    activated_ = true;
+    LoadWorkingSet();
+}
+
+void TForm1::LoadWorkingSet() {
+    try {
+        LoadWorkingFiles(model_, CurrentDirectory());
+    } catch (const IoError& error) {
+        seam_.ShowIoError(this, error);
+        return;
+    }
+    const auto& a = model_.antennas;
+    SetLabelText(Label1, ProfileCaption(model_.profile));
+
+    for (UpDown* control : {UpDown1, UpDown2, UpDown3, UpDown4}) control->setIncrement(10);
+    UpDown1->setPosition(PositionOf(a.height1, kHeightUnitsPerMetre));
+    UpDown2->setPosition(PositionOf(a.height2, kHeightUnitsPerMetre));
+    const int position1 = PositionOf(a.position1, kDistanceUnitsPerKm);
+    const int position2 = PositionOf(a.position2, kDistanceUnitsPerKm);
+    UpDown3->setPosition(position1);
+    UpDown3->setMinimum(position1);
+    UpDown3->setMaximum(position2 - (position2 > INT_MIN ? 1 : 0));
+    UpDown4->setPosition(position2);
+    UpDown4->setMinimum(position1 + (position1 < INT_MAX ? 1 : 0));
+    UpDown4->setMaximum(position2);
+
+    SetLabelText(Label5, GeneralText(a.height1));
+    SetLabelText(Label6, GeneralText(a.height2));
+    SetLabelText(Label7, GeneralText(static_cast<double>(static_cast<long double>(a.position2) - a.position1)));
+
+    workingSetLoaded_ = true;
+    FormResize();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::FormResize() {
+    LayOutControls();
+    DrawProfile();
+}
+
+// Absolute places, from the client size; labels keep the width of their text.
+void TForm1::LayOutControls() {
+    const int CW = width();
+    const int CH = height();
+    const int half = CW / 2;
+    auto w = [](const QWidget* control) { return control->width(); };
+
+    Label1->setGeometry(0, 0, CW, Label1->sizeHint().height());
+    Bevel1->setGeometry(8, 16, std::max(CW - 16, 0), std::max(CH - 70, 0));
+    Image1->setGeometry(Bevel1->x() + 4, Bevel1->y() + 4, std::max(Bevel1->width() - 8, 0),
+                        std::max(Bevel1->height() - 8, 0));
+    // Left of the middle: antenna 1. Right of it: antenna 2.
+    const int left3 = w(UpDown3) + 24 + w(Label3);
+    const int right4 = w(UpDown4) + 24 + w(Label4);
+    Label2->move(half - w(Label2) / 2, CH - 52);
+    Label3->move(half - left3, CH - 30);
+    Label4->move(half + w(UpDown4) + 24, CH - 30);
+    Label5->move(half - (left3 + w(UpDown1) + w(Label5) + 12), CH - 47);
+    Label6->move(half + right4 + w(UpDown2) + 4, CH - 47);
+    Label7->move(half - w(Label7) / 2, CH - 32);
+    Label8->move(half - (left3 + w(UpDown1) + w(Label8) + 8), CH - 32);
+    Label9->move(half + right4 + w(UpDown2) + 8, CH - 32);
+    Label10->move(half - w(Label10) / 2, CH - 20);
+    UpDown1->move(half - (left3 + w(UpDown1)), CH - 47);
+    UpDown2->move(half + right4, CH - 47);
+    UpDown3->move(half - (w(UpDown3) + 24), CH - 30);
+    UpDown4->move(half + 24, CH - 30);
+    Button1->move(half - 175, CH - 22);
+    Button2->move(half + 143, CH - 22);
+    Button3->move(half - 175, CH - 47);
+    Button4->move(half + 143, CH - 47);
+}
+
+void TForm1::DrawProfile() {
+    Image1->FitImage();
+    const ProfilePlot plot = vakrel::DrawProfile(model_, Image1->image(), LocaleSeparator());
+    if (plot.drawn) model_.antennas.groundUnderAntenna = plot.groundUnderAntenna;
+    Image1->update();
+}
+
+void TForm1::InvalidateCalculation() {
+    Button2->setEnabled(false);
+    model_.launchPending = true;
+    Button2->setText(QStringLiteral("Расч"));
+    Button2->setToolTip(QStringLiteral("Расчет"));
+}
+
+void TForm1::Image1Click() {
+    if (!workingSetLoaded_) return;
+    if (!model_.scaleShown) {
+        model_.scaleShown = true;
+        model_.curvedLevels = false;
+    } else if (!model_.curvedLevels) {
+        model_.curvedLevels = true;
+    } else {
+        model_.scaleShown = false;
+        model_.curvedLevels = false;
+    }
+    DrawProfile();
+}
+
+void TForm1::HeightClick(UpDown* control, int param, double& height, QLabel* label) {
+    if (!workingSetLoaded_) return;
+    height = HeightOf(control->position());
+    model_.stationParam(param) = height;
+    SetLabelText(label, GeneralText(height));
+    DrawProfile();
+    InvalidateCalculation();
+}
+
+void TForm1::UpDown1Click() { HeightClick(UpDown1, kAntenna1HeightParam, model_.antennas.height1, Label5); }
+
+void TForm1::UpDown2Click() { HeightClick(UpDown2, kAntenna2HeightParam, model_.antennas.height2, Label6); }
+
+void TForm1::UpDown3Click() {
+    if (!workingSetLoaded_) return;
+    const int position = UpDown3->position();
+    model_.antennas.position1 = DistanceOf(position);
+    UpDown4->setMinimum(position + 1);
+    ShowDistance(RoundedDistance(model_.antennas.position1, model_.antennas.position2));
+    DrawProfile();
+    InvalidateCalculation();
+}
+
+void TForm1::UpDown4Click() {
+    if (!workingSetLoaded_) return;
+    const int position = UpDown4->position();
+    model_.antennas.position2 = DistanceOf(position);
+    UpDown3->setMaximum(position - 1);
+    ShowDistance(RoundedDistance(model_.antennas.position1, model_.antennas.position2));
+    DrawProfile();
+    InvalidateCalculation();
+}
+
+void TForm1::ShowDistance(double km) { SetLabelText(Label7, GeneralText(km)); }
+
+// A label sizes itself to its text; the layout then places it again, so that a longer number
+// does not run into the arrows beside it.
+void TForm1::SetLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+    LayOutControls();
+}
+
+void TForm1::StepClick(UpDown* control, QAction* item, int step) {
+    control->setIncrement(step);
+    item->setChecked(true);
 }
 
 }  // namespace vakrel

@@ -3,9 +3,17 @@
 
 #include <QWidget>
 
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+
 namespace vakrel {
 
 struct HopModel;
+class ProfileView;
+class UpDown;
 class UserSeam;
 struct Windows;
 
@@ -17,10 +25,84 @@ public:
     // The other windows, created after this one; the commands show them.
     void setWindows(const Windows& windows) { windows_ = &windows; }
 
+    // The first activation after start-up: runs LoadWorkingSet once. Later calls do nothing.
+    void FormActivate();
+    // Loads the working set of the current directory and sets up the controls; an input/output
+    // error stops it and is shown to the user.
+    void LoadWorkingSet();
+    // Lays out the controls for the current client size and redraws the picture.
+    void FormResize();
+    // Draws the picture anew and keeps the ground heights under the antennas in the model.
+    void DrawProfile();
+    // The calculate button back to its first state: disabled, "Расч", calculation pending.
+    void InvalidateCalculation();
+
+    // Whether a complete working set has been loaded. Until then the controls that need a
+    // profile (the picture's clicks, the spin controls) do nothing.
+    bool workingSetLoaded() const { return workingSetLoaded_; }
+
+    // Cycles the display states: no scale, scale with straight level lines, scale with curved
+    // level lines.
+    void Image1Click();
+    // A spin control has moved: antenna 1 height, antenna 2 height, antenna 1 position,
+    // antenna 2 position.
+    void UpDown1Click();
+    void UpDown2Click();
+    void UpDown3Click();
+    void UpDown4Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The controls with their design-time look (u_vakrel_form.cpp).
+    void CreateControls();
+    void LayOutControls();
+    // A spin control's step menu: three radio items, `ticked` the one in force.
+    struct StepItem {
+        const char* name;     // N011 ...
+        const char* caption;  // "Шаг 0.1 м" ...
+        int step;             // position units
+    };
+    QMenu* CreateStepMenu(const char* menuName, UpDown* control, const StepItem (&items)[3]);
+    // N011Click ... N13Click: the control's step becomes the item's; the item is ticked.
+    void StepClick(UpDown* control, QAction* item, int step);
+    void SetLabelText(QLabel* label, const QString& text);
+    void ShowDistance(double km);
+    void HeightClick(UpDown* control, int param, double& height, QLabel* label);
+
     HopModel& model_;
     UserSeam& seam_;
     const Windows* windows_ = nullptr;
+    bool activated_ = false;
+    bool workingSetLoaded_ = false;
+
+    QLabel* Label1;   // the profile caption across the top
+    QFrame* Bevel1;   // the frame around the picture
+    ProfileView* Image1;
+    QLabel* Label2;   // "Управление положением антенн"
+    QLabel* Label3;   // "- Aнт1 -"
+    QLabel* Label4;   // "- Aнт2 -"
+    QLabel* Label5;   // antenna 1 height, m
+    QLabel* Label6;   // antenna 2 height, m
+    QLabel* Label7;   // distance between the antennas, km
+    QLabel* Label8;   // "(м)"
+    QLabel* Label9;   // "(м)"
+    QLabel* Label10;  // "(км)"
+    UpDown* UpDown1;  // antenna 1 height, 0.1 m
+    UpDown* UpDown2;  // antenna 2 height, 0.1 m
+    UpDown* UpDown3;  // antenna 1 position, 0.01 km
+    UpDown* UpDown4;  // antenna 2 position, 0.01 km
+    QPushButton* Button1;  // "Save"
+    QPushButton* Button2;  // calculate: "Расч" / "Рез"
+    QPushButton* Button3;  // "Open"
+    QPushButton* Button4;  // "Подг"
+    QMenu* PopupMenu1;     // the picture's source-data menu
+    QMenu* PopupMenu2;     // step of UpDown1
+    QMenu* PopupMenu3;     // step of UpDown2
+    QMenu* PopupMenu4;     // step of UpDown3
+    QMenu* PopupMenu5;     // step of UpDown4
 };
 
 }  // namespace vakrel

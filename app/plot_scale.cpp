@@ -1,0 +1,116 @@
+#include "plot_scale.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <cmath>
+#include <vector>
+
+#include "number_format.h"
+#include "plot_geometry.h"
+#include "plot_raster.h"
+
+namespace vakrel {
+
+namespace {
+
+// The scale's frame: distances start at column 26, level lines stay below row 20 and above H − 20.
+constexpr int kMargin = 26;
+constexpr int kTopRow = 20;
+
+QString Number(long double value, char separator) {
+    return QString::fromStdString(FormatGeneral(static_cast<double>(value), separator));
+}
+
+}  // namespace
+
+double ScaleStep(double pixelsPerUnit) {
+    for (int j = 0; j < 9; ++j)
+        if (TruncPixel(static_cast<long double>(kScaleSteps[j]) * pixelsPerUnit) >= 20) return kScaleSteps[j];
+    return kScaleSteps[9];
+}
+
+QFont PlotFont() {
+    QFont font = QGuiApplication::font();
+    font.setPointSize(8);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+void DrawPlotText(QPainter& painter, int x, int y, const QString& text) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(x, y + metrics.ascent(), text);
+}
+
+void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
+    const int W = in.width;
+    const int H = in.height;
+    const double stepX = ScaleStep(in.kx);
+    const double stepY = ScaleStep(in.ky);
+    double yStart = static_cast<double>(std::trunc(static_cast<long double>(in.ymin) / stepY) * stepY);
+    if (yStart < in.ymin) yStart = static_cast<double>(static_cast<long double>(yStart) + stepY);
+
+    painter.setFont(PlotFont());
+
+    DrawPlotText(painter, 4, 6, QStringLiteral("[м]"));
+    DrawPlotText(painter, W - 22, H - 20, QStringLiteral("[км]"));
+
+    // Distance ticks. Ticks whose number would start right of the picture show nothing.
+    const long double lastTick = std::trunc(static_cast<long double>(in.length) / stepX);
+    for (long long i = 0; i <= lastTick; ++i) {
+        const long double distance = static_cast<long double>(i) * stepX;
+        const int col = kMargin + TruncPixel(distance * in.kx);
+        if (col - 5 >= W) break;
+        if (kMargin < col && col < W - kMargin) raster.InvertLine({col, H - 19}, {col, 18});
+        const QString text = Number(distance, in.separator);
+        DrawPlotText(painter, col - 5, H - 18, text);
+        if (i > 0) DrawPlotText(painter, col - 5, 6, text);
+    }
+
+    // A curved level line runs through the samples x = step, 2 × step, ... up to L (the last at L
+    // exactly), each raised by the earth's bulge there; the raise is the same for every level.
+    std::vector<QPoint> curve;  // column and raise in pixels of each sample, the first at 0
+    if (in.curved) {
+        auto sample = [&](double x) {
+            return QPoint(kMargin + TruncPixel(static_cast<long double>(x) * in.kx),
+                          TruncPixel(static_cast<long double>(EarthBulge(x, in.length, in.radiusKm)) * in.ky));
+        };
+        curve.push_back(sample(0));
+        double x = 0;
+        for (long long k = 1; x < in.length; ++k) {
+            x = static_cast<double>(static_cast<long double>(k) * in.step);
+            if (x >= in.length) x = in.length;
+            curve.push_back(sample(x));
+        }
+    }
+
+    // Level lines, from yStart up. Rows go up as the heights rise; a level far enough above the
+    // picture shows nothing, nor does any after it.
+    const int textHeight = painter.fontMetrics().height();
+    const int y0 = H - 20 - TruncPixel((static_cast<long double>(yStart) - in.ymin) * in.ky);
+    for (long long i = 0; static_cast<long double>(in.ymax) - yStart >= static_cast<long double>(i) * stepY; ++i) {
+        const long double level = static_cast<long double>(i) * stepY;
+        const int y = y0 - TruncPixel(level * in.ky);
+        if (y < 0 && y - 5 + textHeight <= 0) break;
+        raster.InvertLine({25, y}, {26, y});
+        raster.InvertLine({W - 26, y}, {W - 25, y});
+        if (in.curved) {
+            // A piece is drawn when at least one of its ends lies below row 20.
+            for (std::size_t k = 1; k < curve.size(); ++k) {
+                const QPoint from(curve[k - 1].x(), y - curve[k - 1].y());
+                const QPoint to(curve[k].x(), y - curve[k].y());
+                if (from.y() > kTopRow || to.y() > kTopRow) raster.InvertLine(from, to);
+            }
+        } else if (kTopRow < y && y < H - 20) {
+            raster.InvertLine({kMargin, y}, {W - kMargin, y});
+        }
+        const QString text = Number(static_cast<long double>(yStart) + level, in.separator);
+        DrawPlotText(painter, 1, y - 5, text);
+        DrawPlotText(painter, W - 24, y - 5, text);
+    }
+}
+
+}  // namespace vakrel

@@ -1,0 +1,47 @@
+#pragma once
+// The scale of the profile plot: unit marks, distance ticks, level lines (straight or bent
+// with the earth) and their numbers. Lines invert the pixels they cross; texts are black on
+// white at 8 points.
+
+#include <QString>
+
+class QFont;
+class QPainter;
+
+namespace vakrel {
+
+class PlotRaster;
+
+// The 13 steps a scale may choose from (km for distances, m for heights); only the first ten
+// are ever chosen.
+inline constexpr double kScaleSteps[13] = {0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 50, 100, 200, 500, 1000};
+
+// The first of the first nine steps that spans at least 20 pixels at `pixelsPerUnit`, truncated;
+// the tenth (100) when none does.
+double ScaleStep(double pixelsPerUnit);
+
+// What the scale is drawn from: the picture's size and the plot's quantities.
+struct ScaleInput {
+    int width = 0, height = 0;  // W, H of the picture
+    double length = 0;          // L, km
+    double radiusKm = 0;        // effective earth radius
+    double kx = 0, ky = 0;      // pixels per km and per m
+    double step = 0;            // sampling step, km
+    double ymin = 0, ymax = 0;  // m
+    bool curved = false;        // level lines bent with the earth
+    char separator = '.';       // decimal separator of the numbers
+};
+
+// Draws the scale: its lines into `raster`, its texts through `painter`, both on the same
+// picture, in the order they overlap. The plot area must be the one of a picture with its
+// scale (left 26, top 20).
+void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in);
+
+// The picture's font: the default typeface at 8 points, without smoothing.
+QFont PlotFont();
+
+// A text with its top-left corner at (x, y), black on an opaque white cell as high as the font
+// and as wide as the text.
+void DrawPlotText(QPainter& painter, int x, int y, const QString& text);
+
+}  // namespace vakrel

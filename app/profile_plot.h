@@ -1,0 +1,51 @@
+#pragma once
+// The profile plot: the terrain profile over the earth's curvature with its objects, the two
+// antenna masts, the line of sight, the minimum clearance zone, the engine's result points and,
+// on request, the scale. A plain function of the model onto a picture.
+
+#include <QColor>
+#include <QString>
+#include <array>
+
+class QImage;
+
+namespace vakrel {
+
+struct HopModel;
+
+struct ProfilePlot {
+    bool drawn = false;
+    // Ground height in m under antenna 1 and 2, interpolated between the profile points
+    // (no earth bulge, no objects). Meaningful only when `drawn`.
+    std::array<double, 2> groundUnderAntenna{};
+    // Why nothing but this line was drawn, when not `drawn`.
+    QString problem;
+};
+
+// Draws the whole picture anew from the model onto `image` (its size is the picture's size).
+// `separator` is the decimal separator of the scale's numbers.
+//
+// Needs at least two points with growing distances and a last distance above 0, finite
+// heights, a usable effective earth radius, a working frequency above 0, the antennas within
+// the profile (first distance <= position 1 < position 2 <= last distance) and room for a
+// plot area. Without them the picture is cleared and gets one line saying what is missing.
+ProfilePlot DrawProfile(const HopModel& model, QImage& image, char separator);
+
+// The fill and edge colour of objects of a type code; codes 1-8 have their own, 9-255 black.
+QColor ObjectColour(int typeCode);
+
+// Whether objects of this code always show as a strip 3 pixels thick, even with height 0.
+inline bool IsStripCode(int typeCode) {
+    return typeCode == 2 || typeCode == 4 || typeCode == 5 || typeCode == 6 || typeCode == 8;
+}
+
+// Colours of the picture.
+inline const QColor kPlotWhite{255, 255, 255};
+inline const QColor kPlotBlack{0, 0, 0};
+inline const QColor kGroundColour{128, 0, 0};      // maroon
+inline const QColor kMastColour{0, 0, 255};        // blue
+inline const QColor kSightColour{0, 255, 255};     // aqua
+inline const QColor kClearanceColour{0, 255, 0};   // lime
+inline const QColor kResultColour{255, 0, 255};    // fuchsia
+
+}  // namespace vakrel

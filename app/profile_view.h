@@ -1,0 +1,35 @@
+#pragma once
+// The picture control of the main window (Image1): shows the raster that the profile plot
+// draws into and keeps it between drawings. A left click emits clicked(); the right button
+// asks for the context menu through the usual Qt request.
+
+#include <QImage>
+#include <QWidget>
+
+namespace vakrel {
+
+class ProfileView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProfileView(QWidget* parent = nullptr);
+
+    // The picture as last drawn; the same size as the control after FitImage().
+    QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
+    // Gives the picture the control's size (its contents are then to be drawn anew).
+    void FitImage();
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage image_;
+    bool pressed_ = false;
+};
+
+}  // namespace vakrel

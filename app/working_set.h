@@ -1,0 +1,40 @@
+#pragma once
+// The working set of a hop: prf.idn, ttx.idn and rrv.idn in the working directory, read into
+// the model. Each reader is all or nothing: a file that fails leaves its part of the model as
+// it was. File names are relative; the current directory is the working directory.
+
+#include <QString>
+#include <string>
+
+namespace vakrel {
+
+struct HopModel;
+struct ProfileData;
+
+inline constexpr const char* kWorkingProfile = "prf.idn";
+inline constexpr const char* kWorkingStation = "ttx.idn";
+inline constexpr const char* kWorkingConditions = "rrv.idn";
+
+// The profile: header lines and points.
+void LoadWorkingProfile(HopModel& model);
+// The station lines and values, then the antenna heights (values 5 and 10) and the working
+// frequency (value 11).
+void LoadWorkingStation(HopModel& model);
+// Month (line 17), region (line 18) and refraction gradient (line 23) of the conditions file,
+// then the effective earth radius. The refraction coefficient is not read.
+void LoadWorkingConditions(HopModel& model);
+// The effective earth radius from the model's refraction data; may set month and gradient.
+void DeriveModelEarthRadius(HopModel& model);
+
+// The model's part of the working-set loading, in order: records `directory` as the working
+// directory, reads the profile, the station file and the conditions, puts the antennas at the
+// two ends of the profile and sets the flags for a fresh working set (no scale, calculation
+// pending, no results). Throws IoError at the first file that fails; what was read before it
+// stays in the model and nothing after it is done.
+void LoadWorkingFiles(HopModel& model, const std::string& directory);
+
+// The caption over the picture: "Профиль местности на интервале: " and the name from header
+// line 3 (columns 13-80), converted from code page 866 as it stands.
+QString ProfileCaption(const ProfileData& profile);
+
+}  // namespace vakrel
