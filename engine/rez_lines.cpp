@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "codepage.h"
+#include "hop_inputs.h"
 #include "text_file.h"
 
 namespace vakrel {
@@ -54,6 +55,10 @@ void RezText::Line(std::string_view utf8) {
 }
 
 void RezText::Coded(int code, std::string_view label, double value) {
+    // A reader takes every coded value as a number: inputs that drive a model out of its range
+    // are refused rather than written as INF or NAN.
+    if (!std::isfinite(value))
+        throw InputError("величина \"" + std::string(label) + "\" не определена: проверьте исходные данные");
     char codeText[8];
     std::snprintf(codeText, sizeof codeText, "  %3d ", code);
     std::string line = codeText;

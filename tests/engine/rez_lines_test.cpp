@@ -1,9 +1,11 @@
 // The layout of vakrel.rez lines: value field format, columns of coded lines, plain lines.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "codepage.h"
+#include "hop_inputs.h"
 #include "rez_lines.h"
 
 namespace vakrel {
@@ -49,6 +51,22 @@ TEST(RezText, PlainLinesKeepDigitsOutOfTheCodeColumnsAndStayWithinTheWidth) {
     rez.Line(std::string(90, 'x'));
     rez.Line();
     EXPECT_EQ(rez.bytes(), "     12 \xE1\xE2\xE0\xAE\xAA\r\n     1234\r\n" + std::string(76, 'x') + "\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace vakrel
+
+namespace vakrel {
+namespace {
+
+// Inputs that drive a model out of its range (an earth radius of 600 000 km on a short hop gave a
+// troposcatter loss of minus infinity) are refused: a reader could not take "-INF" as a number.
+TEST(RezText, NonFiniteValuesAreRefusedNotWritten) {
+    for (double bad : {-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+        RezText rez;
+        EXPECT_THROW(rez.Coded(25, "Суммарные медианные потери на трассе, дБ", bad), InputError);
+        EXPECT_TRUE(rez.bytes().empty());
+    }
 }
 
 }  // namespace
