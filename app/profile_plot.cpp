@@ -30,8 +30,13 @@ struct GroundStep {
 // One drawing: the model's quantities, the plot area and the pixels.
 class ProfileDrawing {
 public:
-    ProfileDrawing(const HopModel& model, QImage& image, char separator)
-        : m_(model), p_(model.profile.points), image_(image), raster_(image), separator_(separator) {}
+    ProfileDrawing(const HopModel& model, QImage& image, char separator, bool pieceByPiece)
+        : m_(model),
+          p_(model.profile.points),
+          image_(image),
+          raster_(image),
+          separator_(separator),
+          pieceByPiece_(pieceByPiece) {}
 
     ProfilePlot Run();
 
@@ -39,6 +44,7 @@ private:
     std::optional<QString> CheckInputs() const;
     void FindHeightRange();
     void DrawGround();
+    void PaintPieceByPiece(const std::vector<GroundStep>& steps);
     void DrawClearanceZone();
     void DrawResultPoints();
     void DrawOutline();
@@ -72,6 +78,7 @@ private:
     QImage& image_;
     PlotRaster raster_;
     char separator_;
+    bool pieceByPiece_;  // the ground the slow way, as a check on the fast one
 
     double L_ = 0, step_ = 0, ymax_ = 0;
     double X1_ = 0, X2_ = 0, A1_ = 0, A2_ = 0, E1_ = 0, E2_ = 0, slopeLos_ = 0;
@@ -196,6 +203,10 @@ void ProfileDrawing::DrawGround() {
         if (a.distance < X2_ && X2_ <= b.distance) mast(X2_, A2_, 1, E2_, top2_);
     }
 
+    if (pieceByPiece_) {
+        PaintPieceByPiece(steps);
+        return;
+    }
     PlotRaster::Body body(raster_.width());
     for (const auto& s : steps)
         if (s.kind == GroundStep::Body) body.Add(s.c0, s.a0, s.b0, s.c1, s.a1, s.b1);
@@ -233,6 +244,19 @@ void ProfileDrawing::DrawGround() {
                 reached = std::max(reached, s.c0);
                 break;
         }
+    }
+}
+
+void ProfileDrawing::PaintPieceByPiece(const std::vector<GroundStep>& steps) {
+    raster_.Fill(kPlotWhite.rgb());
+    const QPoint corners[4] = {{map_.left, map_.top},
+                               {map_.left + map_.plotW - 1, map_.top},
+                               {map_.left + map_.plotW - 1, map_.top + map_.plotH},
+                               {map_.left, map_.top + map_.plotH}};
+    for (int k = 0; k < 4; ++k) raster_.Line(corners[k], corners[(k + 1) % 4], kPlotBlack.rgb());
+    for (const auto& s : steps) {
+        if (s.kind == GroundStep::Mast) raster_.Line({s.c0, s.a0}, {s.c1, s.a1}, s.colour);
+        else raster_.Quad(s.c0, s.a0, s.b0, s.c1, s.a1, s.b1, s.colour);
     }
 }
 
@@ -459,10 +483,24 @@ QColor ObjectColour(int typeCode) {
     }
 }
 
-ProfilePlot DrawProfile(const HopModel& model, QImage& image, char separator) {
+namespace {
+
+ProfilePlot Draw(const HopModel& model, QImage& image, char separator, bool pieceByPiece) {
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 && !image.isNull())
         image = image.convertToFormat(QImage::Format_RGB32);
-    return ProfileDrawing(model, image, separator).Run();
+    return ProfileDrawing(model, image, separator, pieceByPiece).Run();
 }
+
+}  // namespace
+
+ProfilePlot DrawProfile(const HopModel& model, QImage& image, char separator) {
+    return Draw(model, image, separator, false);
+}
+
+namespace detail {
+ProfilePlot DrawProfilePieceByPiece(const HopModel& model, QImage& image, char separator) {
+    return Draw(model, image, separator, true);
+}
+}  // namespace detail
 
 }  // namespace vakrel

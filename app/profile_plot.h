@@ -31,6 +31,12 @@ struct ProfilePlot {
 // plot area. Without them the picture is cleared and gets one line saying what is missing.
 ProfilePlot DrawProfile(const HopModel& model, QImage& image, char separator);
 
+namespace detail {
+// The same drawing with the ground, its objects and the masts painted the slow way, one piece
+// after the other in drawing order. The fast way must give the same pixels; tests compare them.
+ProfilePlot DrawProfilePieceByPiece(const HopModel& model, QImage& image, char separator);
+}  // namespace detail
+
 // The fill and edge colour of objects of a type code; codes 1-8 have their own, 9-255 black.
 QColor ObjectColour(int typeCode);
 
