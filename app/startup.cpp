@@ -28,6 +28,8 @@ void CreateWindows(Windows& w, HopModel& model, UserSeam& seam) {
     w.form7 = std::make_unique<TForm7>(model, seam);
     w.form8 = std::make_unique<TForm8>(model, seam);
     w.form1->setWindows(w);
+    w.form3->setCodeReference(*w.form8);
+    w.form4->setCodeReference(*w.form5);
 }
 
 void ShowMainWindow(TForm1& form) {

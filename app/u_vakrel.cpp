@@ -32,6 +32,7 @@ TForm1::TForm1(HopModel& model, UserSeam& seam) : model_(model), seam_(seam) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Расчет интервалов РРЛ(ТРЛ) "));
     CreateControls();
+    ConnectCommands();
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -51,6 +51,17 @@ public:
     void UpDown3Click();
     void UpDown4Click();
 
+    // The commands (u_vakrel_commands.cpp).
+    void Button1Click();  // "Save": the placement on the screen becomes the source data
+    void Button3Click();  // "Open": reload the profile and station files
+    void Button4Click();  // "Подг": write the engine's buffer files
+    void Button2Click();  // "Расч" starts the engine, "Рез" shows the report
+    void N1Click();       // station characteristics editor
+    void N2Click();       // terrain profile editor
+    void N3Click();       // propagation conditions editor
+    void N4Click();       // About
+    void N6Click();       // save the picture as a bitmap
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -71,6 +82,13 @@ private:
     void SetLabelText(QLabel* label, const QString& text);
     void ShowDistance(double km);
     void HeightClick(UpDown* control, int param, double& height, QLabel* label);
+    void ConnectCommands();
+    // Puts the controls on the model's heights and positions, the distance bounds on the
+    // antennas and the profile's length `lengthKm`.
+    void ShowHeights();
+    void SetPositionBounds(double minimum1, double lengthKm);
+    // Every step back to 1 m / 0.1 km with its middle menu item ticked.
+    void ResetSteps();
 
     HopModel& model_;
     UserSeam& seam_;

@@ -43,7 +43,9 @@ TEST(StartUp, EightWindowsInOrderMainWindowMaximized) {
         EXPECT_EQ(forms[i]->objectName(), QStringLiteral("TForm%1").arg(i + 1));
         EXPECT_EQ(forms[i]->windowTitle(), QString::fromUtf8(captions[i]));
         EXPECT_FALSE(forms[i]->isVisible());
-        if (i > 0) EXPECT_TRUE(qobject_cast<const QDialog*>(forms[i])->isModal());
+        if (i > 0) {
+            EXPECT_TRUE(qobject_cast<const QDialog*>(forms[i])->isModal());
+        }
     }
 
     ShowMainWindow(*windows.form1);

@@ -1,5 +1,7 @@
 #include "scripted_seam.h"
 
+#include <QProcess>
+
 namespace vakrel::test {
 
 bool ScriptedSeam::nextAnswer() {
@@ -27,6 +29,7 @@ bool ScriptedSeam::StartProgram(const QString& program, const QStringList& argum
     events.push_back({"Start", program.toStdString(), arguments.join(' ').toStdString()});
     startedCommand = QStringList{program} + arguments;
     startedIn = workingDirectory;
+    if (startForReal) return QProcess::startDetached(program, arguments, workingDirectory);
     return startSucceeds;
 }
 

@@ -24,6 +24,7 @@ public:
     std::deque<bool> answers;                  // Confirm / Warn answers; none left: No
     std::deque<std::optional<QString>> files;  // file dialog answers; none left: cancelled
     bool startSucceeds = true;
+    bool startForReal = false;                 // really start the program (end-to-end tests)
     std::vector<Event> events;
     std::vector<FileDialogRequest> dialogs;
     QStringList startedCommand;                // program and arguments of the last start

@@ -1,0 +1,189 @@
+// The main window's commands: Save, Open, the calculation buttons and the picture's menu.
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <optional>
+
+#include "U_prf.h"
+#include "U_rez.h"
+#include "U_rrv.h"
+#include "U_spr.h"
+#include "U_ttx.h"
+#include "antenna_units.h"
+#include "buffer_files.h"
+#include "editor_support.h"
+#include "engine_launch.h"
+#include "hop_model.h"
+#include "io_error.h"
+#include "number_format.h"
+#include "picture_file.h"
+#include "profile_view.h"
+#include "source_data_save.h"
+#include "startup.h"
+#include "u_vakrel.h"
+#include "updown.h"
+#include "user_seam.h"
+#include "working_set.h"
+
+namespace vakrel {
+
+namespace {
+
+QString GeneralText(double value) { return QString::fromStdString(FormatGeneral(value, LocaleSeparator())); }
+
+double ProfileLength(const HopModel& model) {
+    return model.profile.points.empty() ? 0.0 : model.profile.points.back().distance;
+}
+
+void BackToWorkingDirectory(const HopModel& model) { QDir::setCurrent(QString::fromStdString(model.workingDirectory)); }
+
+}  // namespace
+
+void TForm1::ConnectCommands() {
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    const std::pair<const char*, void (TForm1::*)()> items[] = {
+        {"N1", &TForm1::N1Click}, {"N2", &TForm1::N2Click}, {"N3", &TForm1::N3Click},
+        {"N4", &TForm1::N4Click}, {"N6", &TForm1::N6Click},
+    };
+    for (const auto& [name, handler] : items)
+        connect(PopupMenu1->findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+}
+
+void TForm1::ShowHeights() {
+    UpDown1->setPosition(PositionOf(model_.antennas.height1, kHeightUnitsPerMetre));
+    UpDown2->setPosition(PositionOf(model_.antennas.height2, kHeightUnitsPerMetre));
+    SetLabelText(Label5, GeneralText(model_.antennas.height1));
+    SetLabelText(Label6, GeneralText(model_.antennas.height2));
+}
+
+void TForm1::SetPositionBounds(double minimum1, double lengthKm) {
+    const auto& a = model_.antennas;
+    UpDown3->setMinimum(PositionOf(minimum1, kDistanceUnitsPerKm));
+    UpDown3->setMaximum(PositionOf(a.position2, kDistanceUnitsPerKm) - 1);
+    UpDown4->setMinimum(PositionOf(a.position1, kDistanceUnitsPerKm) + 1);
+    UpDown4->setMaximum(PositionOf(lengthKm, kDistanceUnitsPerKm));
+    UpDown3->setPosition(PositionOf(a.position1, kDistanceUnitsPerKm));
+    UpDown4->setPosition(PositionOf(a.position2, kDistanceUnitsPerKm));
+}
+
+void TForm1::ResetSteps() {
+    for (UpDown* control : {UpDown1, UpDown2, UpDown3, UpDown4}) control->setIncrement(10);
+    for (const char* middle : {"N11", "N14", "N012", "N013"})
+        findChild<QAction*>(QString::fromLatin1(middle))->setChecked(true);
+}
+
+void TForm1::Button1Click() {
+    if (!workingSetLoaded_) return;
+    if (!seam_.Warn(this, QStringLiteral("Сохранение новых данных уничтожит старые !\nПродолжать ?"))) return;
+    try {
+        SaveCutAsSourceData(model_);
+    } catch (const IoError& error) {
+        seam_.ShowIoError(this, error);
+    }
+}
+
+void TForm1::Button3Click() {
+    try {
+        LoadWorkingProfile(model_);
+        model_.antennas.position1 = 0;
+        model_.antennas.position2 = ProfileLength(model_);
+        LoadWorkingStation(model_);
+    } catch (const IoError& error) {
+        seam_.ShowIoError(this, error);
+        return;
+    }
+    ResetSteps();
+    SetPositionBounds(model_.antennas.position1, model_.antennas.position2);
+    ShowHeights();
+    SetLabelText(Label7, GeneralText(model_.antennas.position2 - model_.antennas.position1));
+    SetLabelText(Label1, QStringLiteral("Профиль местности"));
+    model_.scaleShown = false;
+    model_.curvedLevels = false;
+    workingSetLoaded_ = true;
+    DrawProfile();
+    InvalidateCalculation();
+}
+
+void TForm1::Button4Click() {
+    if (!workingSetLoaded_) return;
+    try {
+        WriteBufferFiles(model_);
+    } catch (const IoError& error) {
+        seam_.ShowIoError(this, error);
+        return;
+    }
+    Button2->setEnabled(true);
+    model_.launchPending = true;
+    Button2->setText(QStringLiteral("Расч"));
+    Button2->setToolTip(QStringLiteral("Расчет"));
+}
+
+void TForm1::Button2Click() {
+    if (model_.launchPending) {
+        StartEngine(seam_, QString::fromStdString(model_.workingDirectory));
+        model_.launchPending = false;
+        Button2->setText(QStringLiteral("Рез"));
+        Button2->setToolTip(QStringLiteral("Результаты"));
+        return;
+    }
+    windows_->form6->exec();
+    DrawProfile();
+}
+
+void TForm1::N1Click() {
+    windows_->form2->exec();
+    DrawProfile();
+    ShowHeights();
+    InvalidateCalculation();
+}
+
+void TForm1::N2Click() {
+    windows_->form3->exec();
+    if (windows_->form3->profileHandedOver()) SetLabelText(Label1, windows_->form3->profileCaption());
+    // Bring the antennas into the profile as it now stands.
+    auto& a = model_.antennas;
+    const double length = ProfileLength(model_);
+    if (a.position2 > length) a.position2 = length;
+    if (a.position1 >= a.position2) a.position1 = static_cast<double>(static_cast<long double>(a.position2) - 0.01L);
+    if (!(a.position1 >= 0)) a.position1 = 0;
+    SetPositionBounds(0, length);
+    ShowDistance(RoundedDistance(a.position1, a.position2));
+    DrawProfile();
+    InvalidateCalculation();
+}
+
+void TForm1::N3Click() {
+    windows_->form4->exec();
+    DeriveModelEarthRadius(model_);
+    DrawProfile();
+    InvalidateCalculation();
+}
+
+void TForm1::N4Click() { windows_->form7->exec(); }
+
+void TForm1::N6Click() {
+    FileDialogRequest request;
+    request.save = true;
+    request.title = QStringLiteral("Сохранение изображения профиля в графическом файле");
+    request.filter = QStringLiteral("Графические файлы (*.bmp)");
+    request.defaultSuffix = QStringLiteral("bmp");
+    request.initialName = QStringLiteral("vakrel_w");
+    const auto path = seam_.ChooseFile(this, request);
+    if (!path) return;
+    std::optional<IoError> failure;
+    try {
+        SavePictureAsBmp(Image1->image(), path->toStdString());
+    } catch (const IoError& error) {
+        failure = error;
+    }
+    BackToWorkingDirectory(model_);
+    if (failure) seam_.ShowIoError(this, *failure);
+}
+
+}  // namespace vakrel
