@@ -13,6 +13,7 @@
 #include "U_prf.h"
 #include "U_rez.h"
 #include "U_col.h"
+#include "u_vakrel.h"
 #include "buffer_files.h"
 #include "editor_fixture.h"
 #include "io_error.h"
@@ -57,6 +58,11 @@ TEST(PlainText, AProfileNameWithMarkup) {
     set.model.profile.header[2] = set.model.profile.header[2].substr(0, 12) + kMarkup;
     set.dir.write("prf.idn", FormatProfileEditorLayout(set.model.profile));
     set.model.antennas.position2 = set.model.profile.points.back().distance;
+
+    // The main window's caption over the picture.
+    TForm1 main(set.model, set.seam);
+    main.LoadWorkingSet();
+    EXPECT_EQ(ShownLiterally(main), 1) << "the main window";
 
     TForm3 editor(set.model, set.seam);
     editor.show();
