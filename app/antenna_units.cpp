@@ -3,6 +3,8 @@
 #include <climits>
 #include <cmath>
 
+#include "number_format.h"
+
 namespace vakrel {
 
 int PositionOf(double quantity, int unitsPerQuantity) {
@@ -18,8 +20,7 @@ double HeightOf(int position) { return static_cast<double>(position * 0.1L); }
 double DistanceOf(int position) { return static_cast<double>(position * 0.01L); }
 
 double RoundedDistance(double from, double to) {
-    const long double hundredths = (static_cast<long double>(to) - from) * 100.0L;
-    return static_cast<double>(std::nearbyint(hundredths) / 100.0L);  // the default rounding: halves to even
+    return RoundToHundredths(static_cast<long double>(to) - from);
 }
 
 }  // namespace vakrel

@@ -168,13 +168,9 @@ void TForm1::N3Click() {
 void TForm1::N4Click() { windows_->form7->exec(); }
 
 void TForm1::N6Click() {
-    FileDialogRequest request;
-    request.save = true;
-    request.title = QStringLiteral("Сохранение изображения профиля в графическом файле");
-    request.filter = QStringLiteral("Графические файлы (*.bmp)");
-    request.defaultSuffix = QStringLiteral("bmp");
-    request.initialName = QStringLiteral("vakrel_w");
-    const auto path = seam_.ChooseFile(this, request);
+    const auto path = seam_.ChooseFile(
+        this, {true, QStringLiteral("Сохранение изображения профиля в графическом файле"),
+               QStringLiteral("Графические файлы (*.bmp)"), QStringLiteral("bmp"), QStringLiteral("vakrel_w")});
     if (!path) return;
     std::optional<IoError> failure;
     try {

@@ -68,12 +68,9 @@ void TForm6::FormActivate() {
 }
 
 bool TForm6::FormClose() {
-    FileDialogRequest request;
-    request.save = true;
-    request.title = QStringLiteral("Сохранение результатов расчета  ");
-    request.filter = QStringLiteral("Результаты расчета (*.rez)");
-    request.defaultSuffix = QStringLiteral("rez");
-    request.initialName = QStringLiteral("vakrel_w");
+    const FileDialogRequest request{true, QStringLiteral("Сохранение результатов расчета  "),
+                                    QStringLiteral("Результаты расчета (*.rez)"), QStringLiteral("rez"),
+                                    QStringLiteral("vakrel_w")};
     if (auto path = seam_.ChooseFile(this, request)) {
         try {
             saveReport(*path);

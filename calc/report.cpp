@@ -30,10 +30,6 @@ void AppendNumber(std::vector<std::string>& lines, const char* utf8Label, double
 
 }  // namespace
 
-double RoundToHundredths(double km) {
-    return static_cast<double>(std::nearbyintl(static_cast<long double>(km) * 100.0L) / 100.0L);
-}
-
 ResultFile BuildReport(const HopModel& model, char separator, std::vector<std::string>& lines) {
     const auto& a = model.antennas;
     const double length = model.profile.points.empty() ? 0.0 : model.profile.points.back().distance;
@@ -44,10 +40,10 @@ ResultFile BuildReport(const HopModel& model, char separator, std::vector<std::s
     AppendText(lines, "");
     AppendText(lines, "Варьируемые параметры положения антенн:");
     AppendNumber(lines, "   1.Смещение антенны РРС1 вправо (км): ", RoundToHundredths(a.position1), separator);
-    AppendNumber(lines, "   2.Смещение антенны РРС2 влево  (км): ", RoundToHundredths(length - a.position2), separator);
+    AppendNumber(lines, "   2.Смещение антенны РРС2 влево  (км): ", RoundToHundredths(static_cast<long double>(length) - a.position2), separator);
     AppendNumber(lines, "   3.Высота антенны РРС1 (м): ", a.height1, separator);
     AppendNumber(lines, "   4.Высота антенны РРС2 (м): ", a.height2, separator);
-    AppendNumber(lines, "   5.Итоговая длина интервала (км): ", RoundToHundredths(a.position2 - a.position1), separator);
+    AppendNumber(lines, "   5.Итоговая длина интервала (км): ", RoundToHundredths(static_cast<long double>(a.position2) - a.position1), separator);
     AppendText(lines, "");
     AppendText(lines, "                  Тактико-технические характеристики РРС(ТРС):");
     AppendText(lines, "");

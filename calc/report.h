@@ -15,7 +15,4 @@ struct ResultFile;
 // `separator` is the locale's decimal separator for the placement numbers.
 ResultFile BuildReport(const HopModel& model, char separator, std::vector<std::string>& lines);
 
-// A distance as the report and the antenna labels show it: rounded to 0.01 km, halves to even.
-double RoundToHundredths(double km);
-
 }  // namespace vakrel

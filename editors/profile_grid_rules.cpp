@@ -84,18 +84,11 @@ std::string ProfileCellText(const std::vector<ProfilePoint>& points, int col, in
     return {};
 }
 
-namespace {
-// nearbyint rounds ties to even in the default rounding mode.
-double RoundExtendedToHundredth(long double km) { return static_cast<double>(std::nearbyint(km * 100.0L) / 100.0L); }
-}  // namespace
-
-double RoundToHundredth(double km) { return RoundExtendedToHundredth(km); }
-
 void InsertProfilePoint(std::vector<ProfilePoint>& points, int row) {
     const auto at = static_cast<std::size_t>(row - 1);
-    for (std::size_t i = at; i < points.size(); ++i) points[i].distance = RoundToHundredth(points[i].distance);
+    for (std::size_t i = at; i < points.size(); ++i) points[i].distance = RoundToHundredths(points[i].distance);
     ProfilePoint inserted = points[at - 1];
-    inserted.distance = RoundExtendedToHundredth(static_cast<long double>(points[at - 1].distance) + 0.01L);
+    inserted.distance = RoundToHundredths(static_cast<long double>(points[at - 1].distance) + 0.01L);
     points.insert(points.begin() + static_cast<std::ptrdiff_t>(at), inserted);
 }
 

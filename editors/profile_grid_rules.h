@@ -44,7 +44,4 @@ void InsertProfilePoint(std::vector<ProfilePoint>& points, int row);
 // Deletes the point of `row`; the points after it move up unchanged.
 void DeleteProfilePoint(std::vector<ProfilePoint>& points, int row);
 
-// A distance rounded to 0.01 km, ties to the even hundredth, in extended precision.
-double RoundToHundredth(double km);
-
 }  // namespace vakrel

@@ -107,6 +107,10 @@ std::string FormatGeneral(double value, char separator) {
     return text;
 }
 
+double RoundToHundredths(long double value) {
+    return static_cast<double>(std::nearbyint(value * 100.0L) / 100.0L);  // default rounding: halves to even
+}
+
 TypedValue ApplyTypedValue(std::string_view typed, double held, char separator) {
     const TypedValue refused{held, FormatGeneral(held, separator)};
     std::string s = typed.empty() ? std::string("0") : std::string(typed);

@@ -23,6 +23,10 @@ std::string FormatFixed(double value, int width, int decimals);
 // locale's decimal separator.
 std::string FormatGeneral(double value, char separator);
 
+// A value rounded to 0.01 in extended precision, halves to even (the distances the windows show
+// and the rows the profile editor inserts).
+double RoundToHundredths(long double value);
+
 // The typing rule of a value cell in the station and conditions editors. `typed` is the
 // cell's new text (UTF-8), `held` the value held for the row. Returns the value now held and,
 // when the typed text is refused, the text to set the cell back to.

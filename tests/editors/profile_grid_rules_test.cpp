@@ -139,13 +139,6 @@ TEST(ProfileRows, AppendBelowTheLastPointAndDelete) {
     EXPECT_DOUBLE_EQ(points[2].distance, 2.01);
 }
 
-TEST(ProfileRows, RoundToHundredthTiesToEven) {
-    EXPECT_DOUBLE_EQ(RoundToHundredth(0.125), 0.12);
-    EXPECT_DOUBLE_EQ(RoundToHundredth(0.135), 0.14);
-    EXPECT_DOUBLE_EQ(RoundToHundredth(-1.006), -1.01);
-    EXPECT_DOUBLE_EQ(RoundToHundredth(42), 42);
-}
-
 TEST(ProfileHandOver, PointsNameLineAndCaption) {
     HopModel model;
     for (int i = 0; i < 15; ++i) model.profile.header[i] = "model " + std::to_string(i + 1);

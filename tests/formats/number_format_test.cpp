@@ -72,6 +72,14 @@ TEST(FormatGeneral, FifteenDigitsLocaleSeparator) {
     }
 }
 
+TEST(RoundToHundredths, HalvesToEvenInExtendedPrecision) {
+    EXPECT_DOUBLE_EQ(RoundToHundredths(0.125), 0.12);   // an exact half: to the even hundredth
+    EXPECT_DOUBLE_EQ(RoundToHundredths(0.135), 0.14);   // stored just above the half
+    EXPECT_DOUBLE_EQ(RoundToHundredths(-1.006), -1.01);
+    EXPECT_DOUBLE_EQ(RoundToHundredths(42), 42);
+    EXPECT_DOUBLE_EQ(RoundToHundredths(41.0L - 1.005), 40);  // 1.005 is stored below itself
+}
+
 TEST(ApplyTypedValue, CellTypingRule) {
     struct Row {
         const char* typed;
