@@ -2,12 +2,11 @@
 // P.452-18 §4.2 repeats with its equation numbers, quoted below.
 #include "p526_diffraction.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "p525_free_space.h"
+#include "smooth_earth.h"
 
 namespace vakrel::p526 {
 
@@ -107,12 +106,7 @@ double SphericalEarthLoss(double distanceKm, double txHeightM, double rxHeightM,
     if (d >= dlos) return FirstTermLoss(ap, d, hte, hre, frequencyGHz, ground, polarisation);
 
     // The smallest clearance of the path over the smooth earth, eqs 24-25.
-    const double c = (hte - hre) / (hte + hre);
-    const double m = 250 * d * d / (ap * (hte + hre));
-    const double b = 2 * std::sqrt((m + 1) / (3 * m)) *
-                     std::cos(std::numbers::pi / 3 +
-                              std::acos(std::clamp(1.5 * c * std::sqrt(3 * m / std::pow(m + 1, 3)), -1.0, 1.0)) / 3);
-    const double dse1 = d * (1 + b) / 2;
+    const double dse1 = SmoothEarthReflectionKm(d, hte, hre, ap);
     const double dse2 = d - dse1;
     const double hse = ((hte - 500 * dse1 * dse1 / ap) * dse2 + (hre - 500 * dse2 * dse2 / ap) * dse1) / d;
     // Clearance needed for zero loss, eq 26 (m).

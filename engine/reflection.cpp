@@ -4,19 +4,15 @@
 #include <cmath>
 #include <numbers>
 
+#include "smooth_earth.h"
+
 namespace vakrel {
 
 ReflectionGeometry ReflectionPoint(double distanceKm, double h1M, double h2M, double radiusKm) {
     ReflectionGeometry ray;
     if (h1M <= 0 || h2M <= 0 || distanceKm <= 0) return ray;
     const double d = distanceKm;
-    // The cubic of the reflection point on the sphere in its trigonometric solution (d in km, h in m).
-    const double c = (h1M - h2M) / (h1M + h2M);
-    const double m = 250 * d * d / (radiusKm * (h1M + h2M));
-    const double b = 2 * std::sqrt((m + 1) / (3 * m)) *
-                     std::cos(std::numbers::pi / 3 +
-                              std::acos(std::clamp(1.5 * c * std::sqrt(3 * m / std::pow(m + 1, 3)), -1.0, 1.0)) / 3);
-    const double d1 = d * (1 + b) / 2;
+    const double d1 = SmoothEarthReflectionKm(d, h1M, h2M, radiusKm);
     const double d2 = d - d1;
     // Heights above the plane tangent at the reflection point.
     const double t1 = h1M - 500 * d1 * d1 / radiusKm;
