@@ -162,7 +162,7 @@ void TForm3::FormClose() {
         WriteProfileFile(PathBytes(fileName_), profile_, nameCurrent_);
 
     if (fileName_ != kWorkingFile || CurrentDirectory() != model_.workingDirectory) {
-        MakeCurrent(model_.workingDirectory);
+        if (!ReturnToWorkingDirectory(model_.workingDirectory)) return;
         if (seam_.Confirm(this, QStringLiteral("Перезаписать данные о профиле в рабочий файл prf.idn?"))) {
             WriteProfileFile(PathBytes(kWorkingFile), profile_, nameCurrent_);
             changed_ = true;

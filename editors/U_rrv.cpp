@@ -106,7 +106,7 @@ void TForm4::FormClose() {
 
     const std::string current = CurrentDirectory();
     if (fileName_ != kWorkingFile || current != model_.workingDirectory) {
-        MakeCurrent(model_.workingDirectory);
+        if (!ReturnToWorkingDirectory(model_.workingDirectory)) return;
         if (seam_.Confirm(this, QStringLiteral("Перезаписать условия РРВ в рабочий файл rrv.idn?")))
             Write(kWorkingFile);
     }

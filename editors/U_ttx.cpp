@@ -96,7 +96,7 @@ void TForm2::FormClose() {
     bool offered = false;
     const std::string current = CurrentDirectory();
     if (fileName_ != kWorkingFile || current != model_.workingDirectory) {
-        MakeCurrent(model_.workingDirectory);
+        if (!ReturnToWorkingDirectory(model_.workingDirectory)) return;
         if (seam_.Confirm(this, QStringLiteral("Перезаписать ТТХ в рабочий файл ttx.idn?"))) {
             Save(kWorkingFile);
             offered = true;

@@ -84,6 +84,16 @@ void SourceEditor::done(int result) {
     QDialog::done(result);
 }
 
+bool SourceEditor::ReturnToWorkingDirectory(const std::string& workingDirectory) {
+    try {
+        MakeCurrent(workingDirectory);
+        return true;
+    } catch (const IoError& error) {
+        seam_.ShowIoError(this, error);
+        return false;
+    }
+}
+
 void SourceEditor::ShowLoadedName(const std::string& nameWin) {
     ShowName(*edit1_, nameWin);
     nameCurrent_ = TakeName(*edit1_);

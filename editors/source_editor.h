@@ -54,6 +54,11 @@ protected:
     // Runs one command; an IoError ends it and is shown in the error box. False when it failed.
     bool RunCommand(void (SourceEditor::*command)());
 
+    // Makes the working directory current again before the working file is offered. When it
+    // cannot be (the folder is gone), the user is told and false returned: nothing can be
+    // written there, and the window must still close.
+    bool ReturnToWorkingDirectory(const std::string& workingDirectory);
+
     // Puts a name (code page 1251) into the name field; it becomes both the loaded and the
     // current name.
     void ShowLoadedName(const std::string& nameWin);

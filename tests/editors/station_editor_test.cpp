@@ -248,5 +248,15 @@ TEST_F(StationEditor, AFailedSaveKeepsTheWindowOpenAndClosingAsksAgain) {
     EXPECT_EQ(set.questions(), (Questions{kSaveWorking, kSaveWorking, kUse}));
 }
 
+// A working directory that is gone cannot be returned to: the user is told once and the editor
+// still closes, without offering a working file it could not write.
+TEST_F(StationEditor, AVanishedWorkingDirectoryStillLetsTheWindowClose) {
+    set.model.workingDirectory = set.dir.file("gone");
+    form.show();
+    Close();
+    EXPECT_EQ(set.errors(), std::vector<std::string>{"File not found."});
+    EXPECT_TRUE(set.questions().empty());
+}
+
 }  // namespace
 }  // namespace vakrel
