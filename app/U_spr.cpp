@@ -1,5 +1,6 @@
 #include "U_spr.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
@@ -19,8 +20,8 @@ QStringList AboutLines() {
         QStringLiteral("Программа расчета интервалов РРЛ(ТРЛ)"),
         QStringLiteral("Версия 1.0"),
         QStringLiteral("2026 г."),
-        QStringLiteral("Разработчики: команда проекта VAKREL"),
-        QStringLiteral("Расчет по открытым методикам МСЭ-R; тел. не указан"),
+        QStringLiteral("Разработчики: проект VAKREL"),
+        QStringLiteral("Методики МСЭ-R; тел. нет"),
         QStringLiteral("E-mail: vakrel@example.org"),
     };
 }
@@ -34,13 +35,16 @@ TForm7::TForm7(HopModel&, UserSeam&) : Image1(new QLabel(this)), Label1(new QLab
     setFixedSize(kWidth, kHeight);
 
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(16, (kHeight - kMastPictureHeight) / 2, kMastPictureWidth, kMastPictureHeight);
+    Image1->setGeometry(8, (kHeight - kMastPictureHeight) / 2, kMastPictureWidth, kMastPictureHeight);
     Image1->setPixmap(QPixmap::fromImage(RelayMastPicture()));
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
-    Label1->setGeometry(16 + kMastPictureWidth + 16, 24, kWidth - kMastPictureWidth - 48, kHeight - 48);
+    QFont small = Label1->font();
+    small.setPointSize(8);  // the title line fits beside the picture
+    Label1->setFont(small);
+    Label1->setGeometry(8 + kMastPictureWidth + 8, 8, kWidth - kMastPictureWidth - 20, kHeight - 16);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
