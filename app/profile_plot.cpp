@@ -294,6 +294,18 @@ void ProfileDrawing::DrawResultPoints() {
     auto at = [&](const ResultList& list, int k) { return static_cast<double>(static_cast<Ld>(X1_) + list.distance[k]); };
     const double end2 = static_cast<double>(static_cast<Ld>(E2_) + A2_);
     const QRgb fuchsia = kResultColour.rgb();
+    // The next point of a list, `side` metres from the line of sight per metre of offset (-1
+    // below, +1 above); after the last one, antenna 2's top.
+    struct Point {
+        double x, h;
+    };
+    auto nextPoint = [&](const ResultList& list, int count, int& k, int side) {
+        if (k >= count) return Point{X2_, end2};
+        const double x = at(list, k);
+        const Point p{x, static_cast<double>(static_cast<Ld>(Sight(x)) + side * list.offset[k])};
+        ++k;
+        return p;
+    };
 
     // List B: a polyline below the line of sight from antenna 1's top to antenna 2's top.
     if (countC == 0 && countB > 0) {
@@ -302,16 +314,9 @@ void ProfileDrawing::DrawResultPoints() {
         int k = 0;
         double x;
         do {
-            double h;
-            if (k < countB) {
-                x = at(list, k);
-                h = static_cast<double>(static_cast<Ld>(Sight(x)) - list.offset[k]);
-                ++k;
-            } else {
-                x = X2_;
-                h = end2;
-            }
-            const QPoint next = Pixel(x, h);
+            const Point p = nextPoint(list, countB, k, -1);
+            x = p.x;
+            const QPoint next = Pixel(p.x, p.h);
             raster_.Line(previous, next, fuchsia);
             previous = next;
         } while (x < X2_);
@@ -325,15 +330,7 @@ void ProfileDrawing::DrawResultPoints() {
         QPoint pPixel = top1_;
         int k = 0;
         for (;;) {
-            double qx, qh;
-            if (k < countC) {
-                qx = at(list, k);
-                qh = static_cast<double>(static_cast<Ld>(Sight(qx)) + list.offset[k]);
-                ++k;
-            } else {
-                qx = X2_;
-                qh = end2;
-            }
+            const auto [qx, qh] = nextPoint(list, countC, k, +1);
             const QPoint qPixel = Pixel(qx, qh);
             raster_.Line(pPixel, qPixel, fuchsia);
             if (qx > px) {  // a leg that does not run to the right has no zone to sample
