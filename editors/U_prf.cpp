@@ -35,22 +35,13 @@ SourceEditorLayout Layout() {
 }
 
 FileDialogRequest OpenRequest(const QString& initialName) {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Ввод исходных данных о профиле из файлов");
-    request.filter = ToQtFilter(QStringLiteral("Исходные данные (*.idn)|*.idn|Параметры профиля (*.prf)|*.prf"));
-    request.defaultSuffix = QStringLiteral("idn");
-    request.initialName = initialName;
-    return request;
+    return DataFileDialog(false, QStringLiteral("Ввод исходных данных о профиле из файлов"),
+                          QStringLiteral("Исходные данные (*.idn)|*.idn|Параметры профиля (*.prf)|*.prf"), initialName);
 }
 
 FileDialogRequest SaveRequest(const QString& initialName) {
-    FileDialogRequest request;
-    request.save = true;
-    request.title = QStringLiteral("Сохранение исходных данных о профиле  ");
-    request.filter = ToQtFilter(QStringLiteral("Исходные данные (*.idn) |*.idn|Параметры профиля (*.prf)|*.prf"));
-    request.defaultSuffix = QStringLiteral("idn");
-    request.initialName = initialName;
-    return request;
+    return DataFileDialog(true, QStringLiteral("Сохранение исходных данных о профиле  "),
+                          QStringLiteral("Исходные данные (*.idn) |*.idn|Параметры профиля (*.prf)|*.prf"), initialName);
 }
 
 }  // namespace

@@ -55,14 +55,9 @@ SourceEditorLayout Layout() {
 }
 
 FileDialogRequest DialogRequest(bool save, const QString& initialName) {
-    FileDialogRequest request;
-    request.save = save;
-    request.title =
-        save ? QStringLiteral("Запись условий РРВ в файл") : QStringLiteral("Считывание условий РРВ из файла");
-    request.filter = ToQtFilter(QStringLiteral("Исходные данные (*.idn)|*.idn|Условия РРВ (*.rrv)|*.rrv"));
-    request.defaultSuffix = QStringLiteral("idn");
-    request.initialName = initialName;
-    return request;
+    return DataFileDialog(
+        save, save ? QStringLiteral("Запись условий РРВ в файл") : QStringLiteral("Считывание условий РРВ из файла"),
+        QStringLiteral("Исходные данные (*.idn)|*.idn|Условия РРВ (*.rrv)|*.rrv"), initialName);
 }
 
 }  // namespace

@@ -47,13 +47,8 @@ SourceEditorLayout Layout() {
 }
 
 FileDialogRequest DialogRequest(bool save, const QString& initialName) {
-    FileDialogRequest request;
-    request.save = save;
-    request.title = save ? QStringLiteral("Запись ТТХ в файл") : QStringLiteral("Считывание ТТХ из файла");
-    request.filter = ToQtFilter(QStringLiteral("Исходные файлы с ТТХ (*.idn)|*.idn|Фаилы с ТТХ (*.ttx)|*.ttx"));
-    request.defaultSuffix = QStringLiteral("idn");
-    request.initialName = initialName;
-    return request;
+    return DataFileDialog(save, save ? QStringLiteral("Запись ТТХ в файл") : QStringLiteral("Считывание ТТХ из файла"),
+                          QStringLiteral("Исходные файлы с ТТХ (*.idn)|*.idn|Фаилы с ТТХ (*.ttx)|*.ttx"), initialName);
 }
 
 }  // namespace

@@ -45,6 +45,17 @@ QString ToQtFilter(const QString& pairs) {
     return entries.join(QStringLiteral(";;"));
 }
 
+FileDialogRequest DataFileDialog(bool save, const QString& title, const QString& filterPairs,
+                                 const QString& initialName) {
+    FileDialogRequest request;
+    request.save = save;
+    request.title = title;
+    request.filter = ToQtFilter(filterPairs);
+    request.defaultSuffix = QStringLiteral("idn");
+    request.initialName = initialName;
+    return request;
+}
+
 std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 std::string CurrentDirectory() {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "user_seam.h"
+
 class QDialog;
 class QLineEdit;
 class QWidget;
@@ -24,6 +26,11 @@ int ExecOver(QDialog& window, QWidget& owner);
 // ("Исходные данные (*.idn)|*.idn|..."); each description ends in its pattern in parentheses,
 // blanks after it are dropped (Qt reads the pattern from the closing parenthesis).
 QString ToQtFilter(const QString& pairs);
+
+// The open or save dialog of a data file: its title, its filter as description|pattern pairs,
+// the name offered, and the extension "idn" added to a name typed without one.
+FileDialogRequest DataFileDialog(bool save, const QString& title, const QString& filterPairs,
+                                 const QString& initialName);
 
 // A path as the file functions take it (local 8-bit bytes) and back.
 std::string PathBytes(const QString& path);

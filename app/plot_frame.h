@@ -1,0 +1,88 @@
+#pragma once
+// What the passes of one profile drawing share: the model's quantities taken once, the plot
+// area with its scales, the pixels, and what a pass leaves for the later ones (the masts'
+// feet and tops, the ground under the antennas, the slope of the line of sight). Private to
+// the plot. Sums and quotients are formed in extended precision (long double), as the
+// drawing has always done, so that the pixels do not move.
+
+#include <QPoint>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "hop_model.h"
+#include "plot_geometry.h"
+#include "plot_raster.h"
+
+namespace vakrel::detail {
+
+using Ld = long double;
+
+struct PlotFrame {
+    PlotFrame(const HopModel& model, PlotRaster& raster) : m(model), p(model.profile.points), raster(raster) {}
+
+    const HopModel& m;
+    const std::vector<ProfilePoint>& p;
+    PlotRaster& raster;
+
+    double L = 0;     // km, the last point's distance
+    double step = 0;  // km, the sampling step: 10 pixels
+    double ymax = 0;  // m, the height at the top of the plot area
+    double X1 = 0, X2 = 0;  // km, antenna positions
+    double A1 = 0, A2 = 0;  // m, antenna heights above the ground
+    PlotMapping map;
+
+    // Left by the ground pass.
+    double E1 = 0, E2 = 0;         // m, ground with bulge under each mast
+    QPoint top1, top2;             // pixels of the antenna tops
+    std::array<double, 2> ground{};  // m, ground under each antenna (no bulge, no objects)
+    // Left by the line of sight: metres per km from antenna 1's top to antenna 2's.
+    double slopeLos = 0;
+
+    double Bulge(double x) const { return EarthBulge(x, L, m.effectiveEarthRadius); }
+    // Ground height between points a and b at distance x (no bulge, no objects).
+    static double Ground(const ProfilePoint& a, double slope, double x) {
+        return static_cast<double>((static_cast<Ld>(x) - a.distance) * slope + a.groundHeight);
+    }
+    static double Slope(const ProfilePoint& a, const ProfilePoint& b) {
+        return static_cast<double>((static_cast<Ld>(b.groundHeight) - a.groundHeight) /
+                                   (static_cast<Ld>(b.distance) - a.distance));
+    }
+    // A segment carries objects when both its ends have the same type code and it is not 0.
+    static bool CarriesObjects(const ProfilePoint& a, const ProfilePoint& b) {
+        return b.typeCode == a.typeCode && b.typeCode != 0;
+    }
+    // Height of the line of sight at distance x.
+    double Sight(double x) const {
+        return static_cast<double>(static_cast<Ld>(E1) + A1 + (static_cast<Ld>(x) - X1) * slopeLos);
+    }
+    // Depth of the minimum clearance zone under a line running from distance `from` to `to`, at x.
+    double ZoneDepth(double from, double to, double x) const {
+        const Ld along = static_cast<Ld>(x) - from;
+        const Ld square =
+            300.0L / m.workingFrequency / 3.0L * 1000.0L * along * (1.0L - along / (static_cast<Ld>(to) - from));
+        return static_cast<double>(std::sqrt(std::max(square, 0.0L)));
+    }
+    QPoint Pixel(double x, double h) const { return QPoint(map.px(x), map.py(h)); }
+
+    // The ground samples of the segment from a to b: every `step` km on from x, which carries
+    // over from one segment into the next, the last one on b's distance exactly. Calls
+    // sample(x, h) with h the ground with the earth's bulge in m (no objects).
+    template <typename Sample>
+    void SampleSegment(const ProfilePoint& a, const ProfilePoint& b, double slope, double& x, Sample sample) const {
+        do {
+            x = x + step;
+            double h;
+            if (x >= b.distance) {
+                x = b.distance;
+                h = static_cast<double>(static_cast<Ld>(Bulge(x)) + b.groundHeight);
+            } else {
+                h = static_cast<double>(static_cast<Ld>(Bulge(x)) + Ground(a, slope, x));
+            }
+            sample(x, h);
+        } while (x < b.distance);
+    }
+};
+
+}  // namespace vakrel::detail
