@@ -1,10 +1,11 @@
 #include "engine_launch.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstdio>
 
 #include "buffer_files.h"
 #include "io_error.h"
@@ -22,20 +23,21 @@ bool IsProgram(const QString& path) {
 
 // Removes the result file of an earlier run; one that is not there is fine.
 void RemoveOldResults() {
-    if (std::remove(kResultFile) != 0 && errno != ENOENT) throw IoErrorFromErrno(errno, kResultFile);
+    if (::unlink(kResultFile) != 0 && errno != ENOENT) throw IoErrorFromErrno(errno, kResultFile);
 }
 
 }  // namespace
 
-QString FindEngine() {
-    const QString name = QString::fromLatin1(kEngineProgram);
-    QStringList folders{QCoreApplication::applicationDirPath()};
+QString FindEngine() { return FindEngineIn(QCoreApplication::applicationDirPath(), qEnvironmentVariable("PATH")); }
+
+QString FindEngineIn(const QString& ownFolder, const QString& searchPath) {
+    QStringList folders{ownFolder};
     // An empty or relative entry of the search path means the current directory: skipped.
-    for (const QString& folder : qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts))
+    for (const QString& folder : searchPath.split(QDir::listSeparator(), Qt::SkipEmptyParts))
         if (QDir::isAbsolutePath(folder)) folders << folder;
     for (const QString& folder : folders) {
-        const QString candidate = QDir(folder).filePath(name);
-        if (IsProgram(candidate)) return candidate;
+        const QString candidate = QDir(folder).filePath(QString::fromLatin1(kEngineProgram));
+        if (QDir::isAbsolutePath(candidate) && IsProgram(candidate)) return candidate;
     }
     return {};
 }

@@ -17,6 +17,8 @@ inline constexpr const char* kEngineProgram = "vakrel.exe";
 // of the search path, in order. Never the current directory: a hop's folder received from
 // someone else may hold a program of that name. Empty when none has it.
 QString FindEngine();
+// The same search from `ownFolder` and the search path `searchPath` (folders separated as in PATH).
+QString FindEngineIn(const QString& ownFolder, const QString& searchPath);
 
 // The engine's run for the buffer files on disk. Results belong to their run: the old result
 // file goes before the start, and "Рез" opens the report only once the run has ended with one.
