@@ -194,6 +194,14 @@ TEST_F(BadData, ResultsBelongToTheirRun) {
     EXPECT_EQ(button("Button2").text(), QStringLiteral("Расч"));
 }
 
+// The working folder removed under the running program: the box says so, with its path.
+TEST_F(BadData, AVanishedWorkingFolderIsNamed) {
+    Start();
+    std::filesystem::remove_all(dir.path());
+    button("Button4").click();
+    EXPECT_EQ(errors(), (std::vector<std::string>{"File not found.\nbuf.prf\nРабочая папка не найдена: " + dir.path()}));
+}
+
 bool WaitForFile(const std::string& path) {
     QElapsedTimer clock;
     clock.start();
