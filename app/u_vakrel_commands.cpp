@@ -82,7 +82,8 @@ void TForm1::ShowIoError(const IoError& error) { seam_.ShowIoError(this, error, 
 
 bool TForm1::HopDrawn() {
     if (plotRefusal_.isEmpty()) return true;
-    seam_.ShowError(this, QString::fromLatin1(kApplicationTitle), QStringLiteral("Профиль не построен: ") + plotRefusal_);
+    seam_.ShowError(this, QString::fromLatin1(kApplicationTitle),
+                    QStringLiteral("Профиль не построен: ") + plotRefusal_);
     return false;
 }
 

@@ -69,8 +69,12 @@ void BM_DrawAbsurdProfile(benchmark::State& state, const vakrel::HopModel& model
 }
 
 const vakrel::HopModel kHeight1e10 = AbsurdHop([](auto& p) { p[500].groundHeight = 1e10; });
-const vakrel::HopModel kHeightsSwing1e10 =
-    AbsurdHop([](auto& p) { for (std::size_t i = 0; i < p.size(); ++i) p[i].groundHeight = i % 2 ? 1e10 : -1e10; });
+const vakrel::HopModel kHeightsSwing1e10 = AbsurdHop([](auto& p) {
+    for (std::size_t i = 0; i < p.size(); ++i) p[i].groundHeight = i % 2 ? 1e10 : -1e10;
+});
+const vakrel::HopModel kHeightsSwing1e300 = AbsurdHop([](auto& p) {
+    for (std::size_t i = 0; i < p.size(); ++i) p[i].groundHeight = i % 2 ? 1e300 : -1e300;
+});
 const vakrel::HopModel kObjects1e10 = AbsurdHop([](auto& p) {
     for (auto& point : p) {
         point.typeCode = 1;
@@ -84,6 +88,9 @@ const vakrel::HopModel kAllButTheEndFarLeft = AbsurdHop([](auto& p) {
 const vakrel::HopModel kFirstDistanceMinus1e300 = AbsurdHop([](auto& p) { p[0].distance = -1e300; });
 const vakrel::HopModel kLength1e12 = AbsurdHop([](auto& p) {
     for (std::size_t i = 0; i < p.size(); ++i) p[i].distance = static_cast<double>(i) * 1e9;
+});
+const vakrel::HopModel kLength1e300 = AbsurdHop([](auto& p) {
+    for (std::size_t i = 0; i < p.size(); ++i) p[i].distance = static_cast<double>(i) * 1e297;
 });
 const vakrel::HopModel kLength1e_9 = AbsurdHop([](auto& p) {
     for (std::size_t i = 0; i < p.size(); ++i) p[i].distance = static_cast<double>(i) * 1e-12;
@@ -101,11 +108,16 @@ const vakrel::HopModel kFrequency1e_12 = WithAntennasAndFrequency(ThousandPointH
 
 BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, one_height_1e10_m, kHeight1e10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, heights_swing_pm_1e10_m, kHeightsSwing1e10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, heights_swing_pm_1e300_m, kHeightsSwing1e300)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, objects_1e10_m, kObjects1e10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, first_distance_minus_1e7_km, kFirstDistanceMinus1e7)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, all_but_the_end_at_minus_1e7_km, kAllButTheEndFarLeft)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, first_distance_minus_1e300_km, kFirstDistanceMinus1e300)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, first_distance_minus_1e7_km, kFirstDistanceMinus1e7)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, all_but_the_end_at_minus_1e7_km, kAllButTheEndFarLeft)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, first_distance_minus_1e300_km, kFirstDistanceMinus1e300)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, length_1e12_km, kLength1e12)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, length_1e300_km, kLength1e300)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, length_1e_9_km, kLength1e_9)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, height_range_1e_9_m, kHeightRange1e_9)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, masts_1e10_m, kMasts1e10)->Unit(benchmark::kMillisecond);

@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QGridLayout>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
 

@@ -3,7 +3,6 @@
 // what is on disk afterwards is checked byte for byte, and what the user was told.
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <QCoreApplication>
@@ -80,7 +79,8 @@ public:
     std::map<std::string, std::string> Files() const {
         std::map<std::string, std::string> files;
         for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-            if (entry.is_regular_file()) files[entry.path().filename().string()] = dir.read(entry.path().filename().string());
+            if (entry.is_regular_file())
+                files[entry.path().filename().string()] = dir.read(entry.path().filename().string());
         return files;
     }
     // Presses "Рез" with the report closed as soon as it shows; true when it showed.
@@ -124,8 +124,10 @@ TEST_F(BadData, SaveAndPrepareRefusedWhileThePictureIsRefused) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Planner set;
-        if (row.bytes.empty()) std::filesystem::remove(set.dir.file(row.file));
-        else set.dir.write(row.file, row.bytes);
+        if (row.bytes.empty())
+            std::filesystem::remove(set.dir.file(row.file));
+        else
+            set.dir.write(row.file, row.bytes);
         set.Start();
         set.seam.events.clear();
         const auto before = set.Files();
@@ -199,15 +201,17 @@ TEST_F(BadData, AVanishedWorkingFolderIsNamed) {
     Start();
     std::filesystem::remove_all(dir.path());
     button("Button4").click();
-    EXPECT_EQ(errors(), (std::vector<std::string>{"File not found.\nbuf.prf\nРабочая папка не найдена: " + dir.path()}));
+    EXPECT_EQ(errors(),
+              (std::vector<std::string>{"File not found.\nbuf.prf\nРабочая папка не найдена: " + dir.path()}));
 }
 
 bool WaitForFile(const std::string& path) {
     QElapsedTimer clock;
     clock.start();
-    while (!std::filesystem::exists(path))
+    while (!std::filesystem::exists(path)) {
         if (clock.elapsed() > 20000) return false;
-        else QThread::msleep(20);
+        QThread::msleep(20);
+    }
     QThread::msleep(200);  // the engine renames its file in place as its last step; let it end
     return true;
 }
@@ -241,11 +245,12 @@ TEST_F(BadData, TheSavedReportKeepsEveryByteOfItsLines) {
     button("Button4").click();
     button("Button2").click();
     seam.lastRun->running = false;
-    dir.write("vakrel.rez", Utf8ToCp1251("  Результат:") + "\xA0" "42\r\n");  // a line in code page 1251
+    const std::string noBreakSpace = "\xA0";
+    dir.write("vakrel.rez", Utf8ToCp1251("  Результат:") + noBreakSpace + "42\r\n");  // a line in code page 1251
     seam.files.push_back(QString::fromStdString(dir.file("vakrel_w.rez")));
     ASSERT_TRUE(PressResults());
     const std::string saved = dir.read("vakrel_w.rez");
-    EXPECT_NE(saved.find("\xA0" "42\r\n"), std::string::npos);
+    EXPECT_NE(saved.find(noBreakSpace + "42\r\n"), std::string::npos);
 }
 
 }  // namespace
