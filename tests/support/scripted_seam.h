@@ -32,7 +32,7 @@ public:
         bool running = true;
         int exitCode = 0;
     };
-    std::shared_ptr<ScriptedRun> lastRun;  // the last scripted start, null before one
+    std::shared_ptr<ScriptedRun> lastRun;      // the last scripted start, null before one
     std::vector<Event> events;
     std::vector<FileDialogRequest> dialogs;
     QStringList startedCommand;                // program and arguments of the last start
