@@ -194,6 +194,15 @@ TEST_F(BadData, ResultsBelongToTheirRun) {
     EXPECT_EQ(errors().back(), "File access denied.\nvakrel.rez");
     EXPECT_EQ(seam.texts("Start").size(), starts);
     EXPECT_EQ(button("Button2").text(), QStringLiteral("Расч"));
+
+    // A start that fails has removed the old results all the same: "Рез" finds none.
+    std::filesystem::remove(dir.file("vakrel.rez"));
+    dir.write("vakrel.rez", "old results\r\n");
+    seam.startSucceeds = false;
+    button("Button2").click();
+    EXPECT_EQ(errors().back(), "Ошибка запуска vakrel.exe buf.prf buf.ttx");
+    PressResults();
+    EXPECT_EQ(errors().back(), "File not found.\nvakrel.rez");
 }
 
 // The working folder removed under the running program: the box says so, with its path.
