@@ -29,6 +29,9 @@ struct PlotFrame {
     double L = 0;     // km, the last point's distance
     double step = 0;  // km, the sampling step: 10 pixels
     double ymax = 0;  // m, the height at the top of the plot area
+    // km, the distance of the picture's first column: samples further left show nothing, so a
+    // pass starts its samples just left of it (a profile may begin far left of its zero).
+    double visibleFrom = 0;
     double X1 = 0, X2 = 0;  // km, antenna positions
     double A1 = 0, A2 = 0;  // m, antenna heights above the ground
     PlotMapping map;
@@ -69,8 +72,18 @@ struct PlotFrame {
     // The ground samples of the segment from a to b: every `step` km on from x, which carries
     // over from one segment into the next, the last one on b's distance exactly. Calls
     // sample(x, h) with h the ground with the earth's bulge in m (no objects).
+    // A segment wholly left of the picture gets only its last sample; one that enters the
+    // picture is sampled from just left of it.
     template <typename Sample>
     void SampleSegment(const ProfilePoint& a, const ProfilePoint& b, double slope, double& x, Sample sample) const {
+        if (x + step < visibleFrom) {
+            if (b.distance <= visibleFrom) {
+                x = b.distance;
+                sample(x, static_cast<double>(static_cast<Ld>(Bulge(x)) + b.groundHeight));
+                return;
+            }
+            x = visibleFrom - step;
+        }
         do {
             x = x + step;
             double h;

@@ -26,9 +26,18 @@ QString Number(long double value, char separator) {
 }  // namespace
 
 double ScaleStep(double pixelsPerUnit) {
-    for (int j = 0; j < 9; ++j)
-        if (TruncPixel(static_cast<long double>(kScaleSteps[j]) * pixelsPerUnit) >= 20) return kScaleSteps[j];
-    return kScaleSteps[9];
+    auto wideEnough = [&](double step) { return TruncPixel(static_cast<long double>(step) * pixelsPerUnit) >= 20; };
+    for (int j = 0; j < 10; ++j)
+        if (wideEnough(kScaleSteps[j])) return kScaleSteps[j];
+    if (!(pixelsPerUnit > 0)) return kScaleSteps[9];
+    // Even 100 leaves the ticks closer than 20 pixels: the 1-2-5 series goes on, so that a
+    // scale never draws more lines than the picture has room for.
+    for (double decade = 100;; decade *= 10) {
+        for (const double factor : {2, 5, 10}) {
+            const double step = decade * factor;
+            if (wideEnough(step) || !std::isfinite(step * 10)) return step;
+        }
+    }
 }
 
 QFont PlotFont() {

@@ -12,12 +12,12 @@ namespace vakrel {
 
 class PlotRaster;
 
-// The 13 steps a scale may choose from (km for distances, m for heights); only the first ten
-// are ever chosen.
+// The steps of a scale (km for distances, m for heights) in the 1-2-5 series; a scale takes the
+// first of them that spans at least 20 pixels.
 inline constexpr double kScaleSteps[13] = {0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 50, 100, 200, 500, 1000};
 
-// The first of the first nine steps that spans at least 20 pixels at `pixelsPerUnit`, truncated;
-// the tenth (100) when none does.
+// The first step of 0.1, 0.2, 0.5 ... 100 that spans at least 20 pixels at `pixelsPerUnit`,
+// truncated; past 100 the series goes on (200, 500, 1000, 2000 ...) until one does.
 double ScaleStep(double pixelsPerUnit);
 
 // What the scale is drawn from: the picture's size and the plot's quantities.

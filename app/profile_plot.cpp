@@ -47,6 +47,7 @@ std::optional<QString> PlaceFrame(PlotFrame& f, int W, int H) {
     f.A2 = m.antennas.height2;
     map.kx = static_cast<double>(static_cast<Ld>(map.plotW) / f.L);
     f.step = static_cast<double>(10.0L / map.kx);
+    f.visibleFrom = static_cast<double>(-static_cast<Ld>(map.left) / map.kx);
     // Every sampling pass advances by the step: it must be a finite step forward.
     if (!std::isfinite(map.kx) || !(f.step > 0) || !std::isfinite(f.step))
         return QStringLiteral("Длина профиля не годится для построения");

@@ -52,7 +52,7 @@ void TForm1::LoadWorkingSet() {
     try {
         LoadWorkingFiles(model_, CurrentDirectory());
     } catch (const IoError& error) {
-        seam_.ShowIoError(this, error);
+        ShowIoError(error);
         return;
     }
     const auto& a = model_.antennas;
@@ -125,6 +125,7 @@ void TForm1::DrawProfile() {
     Image1->FitImage();
     const ProfilePlot plot = vakrel::DrawProfile(model_, Image1->image(), LocaleSeparator());
     if (plot.drawn) model_.antennas.groundUnderAntenna = plot.groundUnderAntenna;
+    plotRefusal_ = plot.drawn ? QString() : plot.problem;
     Image1->update();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // The main window: the profile picture, the antenna controls and the commands.
 
+#include <QString>
 #include <QWidget>
+
+#include "engine_launch.h"
 
 class QAction;
 class QFrame;
@@ -12,6 +15,7 @@ class QPushButton;
 namespace vakrel {
 
 struct HopModel;
+class IoError;
 class ProfileView;
 class UpDown;
 class UserSeam;
@@ -89,12 +93,20 @@ private:
     void SetPositionBounds(double minimum1, double lengthKm);
     // Every step back to 1 m / 0.1 km with its middle menu item ticked.
     void ResetSteps();
+    // Save and "Подг" write the ground under the antennas, which only a drawn hop gives. False,
+    // after telling the user why, when the picture stands refused.
+    bool HopDrawn();
+    // The error box of a command, with the working folder named when it has vanished.
+    void ShowIoError(const IoError& error);
 
     HopModel& model_;
     UserSeam& seam_;
     const Windows* windows_ = nullptr;
     bool activated_ = false;
     bool workingSetLoaded_ = false;
+    // Why the last drawing was refused; empty when it drew the hop.
+    QString plotRefusal_ = QStringLiteral("Нет данных для построения профиля");
+    EngineRun engine_;  // the engine started by the last "Расч"
 
     QLabel* Label1;   // the profile caption across the top
     QFrame* Bevel1;   // the frame around the picture

@@ -78,26 +78,39 @@ void TForm1::ResetSteps() {
         findChild<QAction*>(QString::fromLatin1(middle))->setChecked(true);
 }
 
+void TForm1::ShowIoError(const IoError& error) { seam_.ShowIoError(this, error, model_.workingDirectory); }
+
+bool TForm1::HopDrawn() {
+    if (plotRefusal_.isEmpty()) return true;
+    seam_.ShowError(this, QString::fromLatin1(kApplicationTitle),
+                    QStringLiteral("Профиль не построен: ") + plotRefusal_);
+    return false;
+}
+
 void TForm1::Button1Click() {
-    if (!workingSetLoaded_) return;
+    if (!HopDrawn() || !workingSetLoaded_) return;
     if (!seam_.Warn(this, QStringLiteral("Сохранение новых данных уничтожит старые !\nПродолжать ?"))) return;
     try {
         SaveCutAsSourceData(model_);
     } catch (const IoError& error) {
-        seam_.ShowIoError(this, error);
+        ShowIoError(error);
     }
 }
 
 void TForm1::Button3Click() {
+    // Both files are read into a copy first: a failure leaves the model, the controls and the
+    // picture as they were, so that no profile of one Open meets the stations of another.
+    HopModel reloaded = model_;
     try {
-        LoadWorkingProfile(model_);
-        model_.antennas.position1 = 0;
-        model_.antennas.position2 = ProfileLength(model_);
-        LoadWorkingStation(model_);
+        LoadWorkingProfile(reloaded);
+        reloaded.antennas.position1 = 0;
+        reloaded.antennas.position2 = ProfileLength(reloaded);
+        LoadWorkingStation(reloaded);
     } catch (const IoError& error) {
-        seam_.ShowIoError(this, error);
+        ShowIoError(error);
         return;
     }
+    model_ = std::move(reloaded);
     ResetSteps();
     SetPositionBounds(model_.antennas.position1, model_.antennas.position2);
     ShowHeights();
@@ -111,11 +124,11 @@ void TForm1::Button3Click() {
 }
 
 void TForm1::Button4Click() {
-    if (!workingSetLoaded_) return;
+    if (!HopDrawn() || !workingSetLoaded_) return;
     try {
         WriteBufferFiles(model_);
     } catch (const IoError& error) {
-        seam_.ShowIoError(this, error);
+        ShowIoError(error);
         return;
     }
     Button2->setEnabled(true);
@@ -126,10 +139,19 @@ void TForm1::Button4Click() {
 
 void TForm1::Button2Click() {
     if (model_.launchPending) {
-        StartEngine(seam_, QString::fromStdString(model_.workingDirectory));
+        try {
+            engine_.Start(seam_, QString::fromStdString(model_.workingDirectory));
+        } catch (const IoError& error) {
+            ShowIoError(error);  // the old results could not be removed: nothing started
+            return;
+        }
         model_.launchPending = false;
         Button2->setText(QStringLiteral("Рез"));
         Button2->setToolTip(QStringLiteral("Результаты"));
+        return;
+    }
+    if (const auto why = engine_.ResultsRefusal()) {
+        seam_.ShowError(this, QString::fromLatin1(kApplicationTitle), *why);
         return;
     }
     windows_->form6->exec();
@@ -179,7 +201,7 @@ void TForm1::N6Click() {
         failure = error;
     }
     BackToWorkingDirectory(model_);
-    if (failure) seam_.ShowIoError(this, *failure);
+    if (failure) ShowIoError(*failure);
 }
 
 }  // namespace vakrel

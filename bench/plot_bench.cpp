@@ -1,14 +1,18 @@
 // The profile plot: one drawing of a 1000-point profile with every object code, the scale on
-// with curved level lines, into a 1920 × 1080 picture; and one click on a spin control of the
-// main window, from the handler to the new picture on the widget.
+// with curved level lines, into a 1920 × 1080 picture; the same for profiles of absurd heights
+// and distances; and one click on a spin control of the main window, from the handler to the
+// new picture on the widget.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 #include "hop_model.h"
 #include "profile_plot.h"
@@ -45,6 +49,79 @@ void BM_DrawProfile1000CurvedScale1920x1080(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DrawProfile1000CurvedScale1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// Profiles the reader accepts although no hop looks like them, each drawn with the scale on and
+// curved level lines, the dearest display state. Every one must redraw in under 50 ms.
+vakrel::HopModel AbsurdHop(const std::function<void(std::vector<vakrel::ProfilePoint>&)>& shape) {
+    vakrel::HopModel model = ThousandPointHop();
+    shape(model.profile.points);
+    model.antennas.position1 = std::max(0.0, model.profile.points.front().distance);
+    model.antennas.position2 = model.profile.points.back().distance;
+    return model;
+}
+
+void BM_DrawAbsurdProfile(benchmark::State& state, const vakrel::HopModel& model) {
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : state) {
+        auto plot = vakrel::DrawProfile(model, image, '.');
+        benchmark::DoNotOptimize(plot);
+    }
+}
+
+const vakrel::HopModel kHeight1e10 = AbsurdHop([](auto& p) { p[500].groundHeight = 1e10; });
+const vakrel::HopModel kHeightsSwing1e10 = AbsurdHop([](auto& p) {
+    for (std::size_t i = 0; i < p.size(); ++i) p[i].groundHeight = i % 2 ? 1e10 : -1e10;
+});
+const vakrel::HopModel kHeightsSwing1e300 = AbsurdHop([](auto& p) {
+    for (std::size_t i = 0; i < p.size(); ++i) p[i].groundHeight = i % 2 ? 1e300 : -1e300;
+});
+const vakrel::HopModel kObjects1e10 = AbsurdHop([](auto& p) {
+    for (auto& point : p) {
+        point.typeCode = 1;
+        point.objectHeight = 1e10;
+    }
+});
+const vakrel::HopModel kFirstDistanceMinus1e7 = AbsurdHop([](auto& p) { p[0].distance = -1e7; });
+const vakrel::HopModel kAllButTheEndFarLeft = AbsurdHop([](auto& p) {
+    for (std::size_t i = 0; i + 1 < p.size(); ++i) p[i].distance = -1e7 + static_cast<double>(i);
+});
+const vakrel::HopModel kFirstDistanceMinus1e300 = AbsurdHop([](auto& p) { p[0].distance = -1e300; });
+const vakrel::HopModel kLength1e12 = AbsurdHop([](auto& p) {
+    for (std::size_t i = 0; i < p.size(); ++i) p[i].distance = static_cast<double>(i) * 1e9;
+});
+const vakrel::HopModel kLength1e300 = AbsurdHop([](auto& p) {
+    for (std::size_t i = 0; i < p.size(); ++i) p[i].distance = static_cast<double>(i) * 1e297;
+});
+const vakrel::HopModel kLength1e_9 = AbsurdHop([](auto& p) {
+    for (std::size_t i = 0; i < p.size(); ++i) p[i].distance = static_cast<double>(i) * 1e-12;
+});
+const vakrel::HopModel kHeightRange1e_9 = AbsurdHop([](auto& p) {
+    for (std::size_t i = 0; i < p.size(); ++i) p[i].groundHeight = 100 + static_cast<double>(i % 2) * 1e-9;
+});
+vakrel::HopModel WithAntennasAndFrequency(vakrel::HopModel model, double height, double frequency) {
+    model.antennas.height1 = model.antennas.height2 = height;
+    model.workingFrequency = frequency;
+    return model;
+}
+const vakrel::HopModel kMasts1e10 = WithAntennasAndFrequency(ThousandPointHop(), 1e10, 8000);
+const vakrel::HopModel kFrequency1e_12 = WithAntennasAndFrequency(ThousandPointHop(), 30, 1e-12);
+
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, one_height_1e10_m, kHeight1e10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, heights_swing_pm_1e10_m, kHeightsSwing1e10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, heights_swing_pm_1e300_m, kHeightsSwing1e300)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, objects_1e10_m, kObjects1e10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, first_distance_minus_1e7_km, kFirstDistanceMinus1e7)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, all_but_the_end_at_minus_1e7_km, kAllButTheEndFarLeft)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, first_distance_minus_1e300_km, kFirstDistanceMinus1e300)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, length_1e12_km, kLength1e12)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, length_1e300_km, kLength1e300)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, length_1e_9_km, kLength1e_9)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, height_range_1e_9_m, kHeightRange1e_9)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, masts_1e10_m, kMasts1e10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawAbsurdProfile, frequency_1e_12_MHz, kFrequency1e_12)->Unit(benchmark::kMillisecond);
 
 // The example hop in a 1920 × 1080 main window; the antenna 2 height goes up and down a metre.
 void BM_SpinClickToPicture(benchmark::State& state) {

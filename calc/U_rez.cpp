@@ -41,6 +41,8 @@ TForm6::TForm6(HopModel& model, UserSeam& seam) : model_(model), seam_(seam), Me
     courier.setPixelSize(13);
     Memo1->setFont(courier);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The report shown is the report saved: it is read, not edited.
+    Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->hide();
@@ -63,7 +65,7 @@ void TForm6::FormActivate() {
         Memo1->show();
     } catch (const IoError& e) {
         Memo1->setPlainText(ReportText(lines_));
-        seam_.ShowIoError(this, e);
+        seam_.ShowIoError(this, e, model_.workingDirectory);
     }
 }
 
@@ -76,7 +78,7 @@ bool TForm6::FormClose() {
             saveReport(*path);
         } catch (const IoError& e) {
             QDir::setCurrent(QString::fromStdString(model_.workingDirectory));
-            seam_.ShowIoError(this, e);
+            seam_.ShowIoError(this, e, model_.workingDirectory);
             return false;
         }
         QDir::setCurrent(QString::fromStdString(model_.workingDirectory));
@@ -86,10 +88,11 @@ bool TForm6::FormClose() {
 }
 
 void TForm6::saveReport(const QString& path) {
-    // The text as it stands in the box (the user may have annotated it), in code page 1251.
+    // Each line's own bytes, in code page 1251 as built: the box's plain text would turn a
+    // no-break space into a blank and split a line at a bare LF.
     std::string bytes;
-    for (const QString& line : Memo1->toPlainText().split('\n')) {
-        bytes += Utf8ToCp1251(line.toStdString());
+    for (const std::string& line : lines_) {
+        bytes += line;
         bytes += kLineEnd;
     }
     WriteFileAtomically(path.toStdString(), bytes);

@@ -13,8 +13,10 @@ std::string PrepareBufferStation(HopModel& model) {
 }
 
 void WriteBufferFiles(HopModel& model) {
-    WriteFileAtomically(kBufferProfile, FormatProfileBufferLayout(CutBetweenAntennas(model)));
-    WriteFileAtomically(kBufferStation, PrepareBufferStation(model));
+    WriteFilesTogether({
+        {kBufferProfile, FormatProfileBufferLayout(CutBetweenAntennas(model))},
+        {kBufferStation, PrepareBufferStation(model)},
+    });
 }
 
 }  // namespace vakrel

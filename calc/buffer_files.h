@@ -14,8 +14,9 @@ inline constexpr const char* kBufferStation = "buf.ttx";
 // the name line included, as it is. Copies the heights into the model's station parameters.
 std::string PrepareBufferStation(HopModel& model);
 
-// Writes buf.prf, then buf.ttx, each replaced whole. Throws IoError; when buf.prf fails,
-// buf.ttx is not written.
+// Replaces buf.prf and buf.ttx together: when either cannot be written, both stay as they were,
+// so the engine never meets a profile of one placement with the stations of another. Throws
+// IoError.
 void WriteBufferFiles(HopModel& model);
 
 }  // namespace vakrel

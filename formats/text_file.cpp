@@ -60,11 +60,17 @@ void WriteAll(int fd, std::string_view bytes, const std::string& path) {
 
 std::string ReadFileBytes(const std::string& path) {
     if (path.empty()) throw IoError(IoErrorKind::FileNotFound, path);
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Opened without blocking, so that a FIFO or a device in the file's place does not hold the
+    // program before it can be looked at; only a regular file is then read.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) throw IoErrorFromErrno(errno, path);
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) throw IoErrorFromErrno(errno, path);
     if (S_ISDIR(st.st_mode)) throw IoError(IoErrorKind::AccessDenied, path);
+    if (!S_ISREG(st.st_mode)) throw IoError(kNotAFileMessage, path);
+    if (st.st_size > static_cast<off_t>(kMaxDataFileBytes)) throw IoError(kTooLargeMessage, path);
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
     std::string bytes;
     char buffer[65536];
     for (;;) {
@@ -75,6 +81,8 @@ std::string ReadFileBytes(const std::string& path) {
         }
         if (n == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(n));
+        // A file that grows while it is read (or reports no size at all) is held to the limit too.
+        if (bytes.size() > kMaxDataFileBytes) throw IoError(kTooLargeMessage, path);
     }
     return bytes;
 }

@@ -10,7 +10,15 @@
 
 namespace vakrel {
 
-// Reads a file whole. Throws IoError ("File not found", "File access denied", ...).
+// The largest file a reader takes: every data file of a hop is a few kilobytes.
+inline constexpr std::size_t kMaxDataFileBytes = 16u << 20;
+// What a reader says of a FIFO, a device or a socket in a file's place, and of a larger file.
+inline constexpr const char* kNotAFileMessage = "Это не файл с данными";
+inline constexpr const char* kTooLargeMessage = "Файл больше 16 МБ";
+
+// Reads a regular file whole. Throws IoError ("File not found", "File access denied" for a
+// directory, ...), and one with kNotAFileMessage for anything else that is not a regular file,
+// or kTooLargeMessage for a file above kMaxDataFileBytes; nothing is read then.
 std::string ReadFileBytes(const std::string& path);
 
 // Replaces `path` with `bytes` whole or not at all: writes a temporary file beside the

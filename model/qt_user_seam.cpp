@@ -2,9 +2,12 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
+#include <QSpacerItem>
+
+#include "child_process.h"
 
 namespace vakrel {
 
@@ -34,11 +37,18 @@ bool QtUserSeam::Warn(QWidget* parent, const QString& text) {
 void QtUserSeam::ShowError(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // A box sized to a short message is narrower than its title: a row of fixed width under
+    // the text keeps the caption whole. The box sets its own size, so a minimum width on the
+    // box itself would not hold.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(kMinimumErrorBoxWidth, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }
 
-bool QtUserSeam::StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) {
-    return QProcess::startDetached(program, arguments, workingDirectory);
+std::unique_ptr<StartedProgram> QtUserSeam::StartProgram(const QString& program, const QStringList& arguments,
+                                                         const QString& workingDirectory) {
+    return StartChildProcess(program, arguments, workingDirectory);
 }
 
 std::optional<QString> QtUserSeam::AskFile(QWidget* parent, const FileDialogRequest& request) {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <filesystem>
 
 #include "io_error.h"
 
@@ -13,8 +14,21 @@ std::optional<QString> UserSeam::ChooseFile(QWidget* parent, const FileDialogReq
     return chosen;
 }
 
-void UserSeam::ShowIoError(QWidget* parent, const IoError& error) {
-    ShowError(parent, QString::fromLatin1(kApplicationTitle), QString::fromStdString(error.userMessage()));
+QString IoErrorText(const IoError& error, const std::string& workingDirectory) {
+    QString text = QString::fromStdString(error.userMessage());
+    // The file's own name, unless the message already names it.
+    const std::filesystem::path path(error.path());
+    const std::string name = (path.has_filename() ? path.filename() : path.parent_path().filename()).string();
+    if (!name.empty() && error.userMessage().find(error.path()) == std::string::npos)
+        text += '\n' + QString::fromStdString(name);
+    std::error_code ignored;
+    if (!workingDirectory.empty() && !std::filesystem::is_directory(workingDirectory, ignored))
+        text += QStringLiteral("\nРабочая папка не найдена: ") + QString::fromStdString(workingDirectory);
+    return text;
+}
+
+void UserSeam::ShowIoError(QWidget* parent, const IoError& error, const std::string& workingDirectory) {
+    ShowError(parent, QString::fromLatin1(kApplicationTitle), IoErrorText(error, workingDirectory));
 }
 
 }  // namespace vakrel

@@ -5,7 +5,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -21,6 +23,17 @@ struct FileDialogRequest {
     QString initialName;      // file name offered
 };
 
+// A program the seam has started directly, as a child of this one: watched, never waited for.
+// Destroying it stops the program if it still runs.
+class StartedProgram {
+public:
+    virtual ~StartedProgram() = default;
+    // Whether it still runs, asked afresh each time.
+    virtual bool running() = 0;
+    // Once it has ended: its exit code (the signal's number when a signal ended it).
+    virtual int exitCode() = 0;
+};
+
 class UserSeam {
 public:
     virtual ~UserSeam() = default;
@@ -31,18 +44,25 @@ public:
     virtual bool Warn(QWidget* parent, const QString& text) = 0;
     // A box with the given caption, the text shown as plain text, and a single OK.
     virtual void ShowError(QWidget* parent, const QString& caption, const QString& text) = 0;
-    // Starts a program directly (no shell) without waiting; false when it cannot be started.
-    virtual bool StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) = 0;
+    // Starts a program directly (no shell) without waiting for it to end; nothing when it cannot
+    // be started.
+    virtual std::unique_ptr<StartedProgram> StartProgram(const QString& program, const QStringList& arguments,
+                                                         const QString& workingDirectory) = 0;
 
     // A file dialog; on confirmation the chosen file's folder becomes the current directory.
     std::optional<QString> ChooseFile(QWidget* parent, const FileDialogRequest& request);
-    // The error box of every command: captioned "VAKREL", the standard message with its point.
-    void ShowIoError(QWidget* parent, const IoError& error);
+    // The error box of every command: captioned "VAKREL", the standard message with its point,
+    // and on a second line the short name of the file it concerns. When `workingDirectory` is
+    // given and no longer exists, a third line says so with its path.
+    void ShowIoError(QWidget* parent, const IoError& error, const std::string& workingDirectory = {});
 
 protected:
     // The dialog itself; the absolute path chosen, or nothing when cancelled.
     virtual std::optional<QString> AskFile(QWidget* parent, const FileDialogRequest& request) = 0;
 };
+
+// The text of that box.
+QString IoErrorText(const IoError& error, const std::string& workingDirectory = {});
 
 // The application's caption for error boxes.
 inline const char* const kApplicationTitle = "VAKREL";

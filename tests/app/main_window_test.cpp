@@ -273,7 +273,7 @@ TEST_F(MainWindow, FailedLoadingLeavesTheDesignLookAndControlsIdle) {
     Open(dir);
     ASSERT_EQ(seam_.events.size(), 1u);
     EXPECT_EQ(seam_.events[0].caption, "VAKREL");
-    EXPECT_EQ(seam_.events[0].text, "File not found.");
+    EXPECT_EQ(seam_.events[0].text, "File not found.\nttx.idn");
     EXPECT_EQ(Text("Label5"), QStringLiteral("Hаn1"));
     EXPECT_FALSE(form_.workingSetLoaded());
 

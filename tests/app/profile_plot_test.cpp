@@ -251,7 +251,9 @@ TEST(ProfilePlot, ScaleTicksEveryTwoKilometresOn801Pixels) {
     EXPECT_EQ(ScaleStep(g.kx), 2.0);   // 0.1 ... 1 km are closer than 20 pixels, 2 km are 29
     EXPECT_EQ(ScaleStep(199.9), 0.2);  // 0.1 m spans 19 pixels
     EXPECT_EQ(ScaleStep(200), 0.1);
-    EXPECT_EQ(ScaleStep(0.19), 100.0); // even 100 spans fewer than 20 pixels
+    EXPECT_EQ(ScaleStep(0.2), 100.0);
+    EXPECT_EQ(ScaleStep(0.19), 200.0);  // 100 spans 19 pixels: the 1-2-5 series goes on
+    EXPECT_EQ(ScaleStep(0.01), 2000.0);
     const QImage image = Draw(m, 801, 401);
 
     // Level lines every 20 m (1.8 pixels a metre) from 100 m; a row between two of them.

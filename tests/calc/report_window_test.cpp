@@ -84,7 +84,7 @@ TEST_F(ReportWindow, MissingResultFileStopsWithTheStandardMessage) {
     model_.resultsLoaded = false;
     TForm6 form(model_, seam_);
     EXPECT_TRUE(ShowAndClose(form).isEmpty());  // the text box stays hidden
-    EXPECT_EQ(seam_.texts("Error box"), std::vector<std::string>{"File not found."});
+    EXPECT_EQ(seam_.texts("Error box"), std::vector<std::string>{"File not found.\nvakrel.rez"});
     EXPECT_FALSE(model_.resultsLoaded);
 }
 

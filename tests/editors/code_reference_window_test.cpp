@@ -40,7 +40,7 @@ TEST(CodeReferenceWindows, MissingFileShowsTheErrorAndAnEmptyWindow) {
     form.show();
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(MemoOf(form).isVisible());
-    EXPECT_EQ(set.errors(), (std::vector<std::string>{"File not found."}));
+    EXPECT_EQ(set.errors(), (std::vector<std::string>{"File not found.\nrrv.tip"}));
     form.close();
     EXPECT_FALSE(form.isVisible());
 }

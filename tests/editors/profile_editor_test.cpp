@@ -207,7 +207,7 @@ TEST_F(ProfileEditor, UnreadableWorkingFileKeepsThePointsHeld) {
     Close();
     std::filesystem::remove("prf.idn");
     form.show();
-    EXPECT_EQ(set.errors(), (Questions{"File not found."}));
+    EXPECT_EQ(set.errors(), (Questions{"File not found.\nprf.idn"}));
     EXPECT_EQ(RowsWithDistance(), n);
     EXPECT_EQ(grid.cell(2, 2), Shown(file.points[1].groundHeight));
     Close();

@@ -229,7 +229,7 @@ TEST_F(StationEditor, MissingWorkingFileKeepsWhatTheEditorHeld) {
     Close();
     std::filesystem::remove("ttx.idn");
     form.show();
-    EXPECT_EQ(set.errors(), (Questions{"File not found."}));
+    EXPECT_EQ(set.errors(), (Questions{"File not found.\nttx.idn"}));
     EXPECT_EQ(test::NameFieldOf(form).text(), QStringLiteral("Edited"));
     EXPECT_EQ(grid.cell(3, 11), QStringLiteral("8000"));
 }
@@ -254,7 +254,7 @@ TEST_F(StationEditor, AVanishedWorkingDirectoryStillLetsTheWindowClose) {
     set.model.workingDirectory = set.dir.file("gone");
     form.show();
     Close();
-    EXPECT_EQ(set.errors(), std::vector<std::string>{"File not found."});
+    EXPECT_EQ(set.errors(), std::vector<std::string>{"File not found.\ngone"});
     EXPECT_TRUE(set.questions().empty());
 }
 

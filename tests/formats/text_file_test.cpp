@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "io_error.h"
@@ -48,6 +50,31 @@ TEST(ReadFileBytes, FailuresCarryTheStandardMessage) {
     EXPECT_EQ(messageOf(dir.path()), "File access denied.");  // a directory given as a file
     EXPECT_EQ(messageOf(dir.file(std::string(300, 'n'))), "Invalid filename.");
     EXPECT_EQ(messageOf(""), "File not found.");
+}
+
+// Only regular files of at most 16 MiB are read: a FIFO would hold the reader for ever, a
+// device or a huge file would fill the memory.
+TEST(ReadFileBytes, RefusesWhatIsNotADataFile) {
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo.idn").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.file("zero.idn"));
+    dir.write("limit.idn", std::string(kMaxDataFileBytes, 'x'));
+    dir.write("large.idn", std::string(kMaxDataFileBytes + 1, 'x'));
+    struct Row {
+        const char* name;
+        std::string message;
+    };
+    for (const Row& row : {Row{"fifo.idn", std::string(kNotAFileMessage) + "."},
+                           Row{"zero.idn", std::string(kNotAFileMessage) + "."},
+                           Row{"large.idn", std::string(kTooLargeMessage) + "."}}) {
+        try {
+            ReadFileBytes(dir.file(row.name));
+            ADD_FAILURE() << row.name << " was read";
+        } catch (const IoError& e) {
+            EXPECT_EQ(e.userMessage(), row.message) << row.name;
+        }
+    }
+    EXPECT_EQ(ReadFileBytes(dir.file("limit.idn")).size(), kMaxDataFileBytes);
 }
 
 TEST(WriteFileAtomically, ReplacesWholeOrLeavesTheOldFile) {

@@ -29,11 +29,30 @@ TEST(UserSeam, ChosenFolderBecomesCurrentOnlyOnConfirmation) {
 TEST(UserSeam, ErrorBoxIsTitledWithTheApplicationAndEndsWithThePoint) {
     test::ScriptedSeam seam;
     seam.ShowIoError(nullptr, IoError(IoErrorKind::FileNotFound, "prf.idn"));
-    seam.ShowIoError(nullptr, IoError(IoErrorKind::Other, "prf.idn", 5));
-    ASSERT_EQ(seam.events.size(), 2u);
+    ASSERT_EQ(seam.events.size(), 1u);
     EXPECT_EQ(seam.events[0].caption, "VAKREL");
-    EXPECT_EQ(seam.events[0].text, "File not found.");
-    EXPECT_EQ(seam.events[1].text, "I/O error 5.");
+}
+
+// The standard message first, the file's short name under it, and a vanished working folder
+// named with its path.
+TEST(UserSeam, ErrorTextNamesTheFileAndAVanishedWorkingFolder) {
+    test::TempDir dir;
+    const std::string gone = dir.file("gone");
+    struct Row {
+        IoError error;
+        std::string workingDirectory;
+        std::string text;
+    };
+    const Row rows[] = {
+        {IoError(IoErrorKind::FileNotFound, "prf.idn"), {}, "File not found.\nprf.idn"},
+        {IoError(IoErrorKind::Other, "/any/folder/vakrel_w.rez", 5), {}, "I/O error 5.\nvakrel_w.rez"},
+        {IoError(IoErrorKind::DiskFull, "ttx.idn"), dir.path(), "Disk full.\nttx.idn"},
+        {IoError(IoErrorKind::FileNotFound, "buf.prf"), gone, "File not found.\nbuf.prf\nРабочая папка не найдена: " + gone},
+        {IoError("Cannot create file /x/hop.bmp", "/x/hop.bmp"), {}, "Cannot create file /x/hop.bmp."},  // named already
+        {IoError(IoErrorKind::FileNotFound, ""), {}, "File not found."},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(IoErrorText(row.error, row.workingDirectory).toStdString(), row.text);
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ std::vector<Writer> AllWriters(bool large) {
                            CurrentFolder here(folder);
                            return MessageOf([&] { SaveCutAsSourceData(m); });
                        }});
-    writers.push_back({"WriteBufferFiles", {"buf.prf", "buf.ttx"}, {}, false, true, false,
+    writers.push_back({"WriteBufferFiles", {"buf.prf", "buf.ttx"}, {}, true, true, false,
                        [model](const std::string& folder) {
                            HopModel m = model;
                            CurrentFolder here(folder);

@@ -1,6 +1,6 @@
 #include "scripted_seam.h"
 
-#include <QProcess>
+#include "child_process.h"
 
 namespace vakrel::test {
 
@@ -25,12 +25,29 @@ void ScriptedSeam::ShowError(QWidget*, const QString& caption, const QString& te
     events.push_back({"Error box", caption.toStdString(), text.toStdString()});
 }
 
-bool ScriptedSeam::StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) {
+namespace {
+
+class ScriptedProgram final : public StartedProgram {
+public:
+    explicit ScriptedProgram(std::shared_ptr<ScriptedSeam::ScriptedRun> run) : run_(std::move(run)) {}
+    bool running() override { return run_->running; }
+    int exitCode() override { return run_->exitCode; }
+
+private:
+    std::shared_ptr<ScriptedSeam::ScriptedRun> run_;
+};
+
+}  // namespace
+
+std::unique_ptr<StartedProgram> ScriptedSeam::StartProgram(const QString& program, const QStringList& arguments,
+                                                           const QString& workingDirectory) {
     events.push_back({"Start", program.toStdString(), arguments.join(' ').toStdString()});
     startedCommand = QStringList{program} + arguments;
     startedIn = workingDirectory;
-    if (startForReal) return QProcess::startDetached(program, arguments, workingDirectory);
-    return startSucceeds;
+    if (startForReal) return StartChildProcess(program, arguments, workingDirectory);
+    if (!startSucceeds) return nullptr;
+    lastRun = std::make_shared<ScriptedRun>();
+    return std::make_unique<ScriptedProgram>(lastRun);
 }
 
 std::optional<QString> ScriptedSeam::AskFile(QWidget*, const FileDialogRequest& request) {

@@ -3,6 +3,7 @@
 // records everything the program asked or showed, in order.
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,13 @@ public:
     std::deque<std::optional<QString>> files;  // file dialog answers; none left: cancelled
     bool startSucceeds = true;
     bool startForReal = false;                 // really start the program (end-to-end tests)
+    // A program started without startForReal, as the test lets it run and end: it runs until
+    // the test sets `running` false, then reports `exitCode`.
+    struct ScriptedRun {
+        bool running = true;
+        int exitCode = 0;
+    };
+    std::shared_ptr<ScriptedRun> lastRun;      // the last scripted start, null before one
     std::vector<Event> events;
     std::vector<FileDialogRequest> dialogs;
     QStringList startedCommand;                // program and arguments of the last start
@@ -33,7 +41,8 @@ public:
     bool Confirm(QWidget* parent, const QString& text) override;
     bool Warn(QWidget* parent, const QString& text) override;
     void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
-    bool StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) override;
+    std::unique_ptr<StartedProgram> StartProgram(const QString& program, const QStringList& arguments,
+                                                 const QString& workingDirectory) override;
 
     // The texts of the events of one kind, in order.
     std::vector<std::string> texts(const std::string& kind) const;

@@ -1,0 +1,260 @@
+// The main window under bad data, as a planner meets it: a hop the picture refuses, an Open that
+// fails halfway, a file that is not a file, engine runs that are not over or went wrong. Each time
+// what is on disk afterwards is checked byte for byte, and what the user was told.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <filesystem>
+
+#include "U_rez.h"
+#include "codepage.h"
+#include "hop_model.h"
+#include "parameter_line.h"
+#include "profile_view.h"
+#include "scripted_seam.h"
+#include "startup.h"
+#include "temp_dir.h"
+#include "text_file.h"
+#include "u_vakrel.h"
+
+namespace vakrel {
+namespace {
+
+std::string Example(const char* name) { return test::ReadSourceFile(std::string(VAKREL_EXAMPLES) + "/" + name); }
+
+// A data file with the value of line `number` (1-based) replaced.
+std::string WithValue(const std::string& bytes, int number, double value) {
+    LineReader in(bytes);
+    std::string out;
+    for (int line = 1; !in.AtEnd(); ++line) {
+        std::string text = in.ReadLine();
+        if (line == number) text = WriteParameterLine(text, value, SuffixOf(text));
+        out += text + "\r\n";
+    }
+    return out;
+}
+
+// Conditions of a non-typical region whose gradient leaves no earth radius (lines 18, 23, and
+// the refraction coefficient on line 30, which the engine would take instead).
+std::string ConditionsWithoutRadius() {
+    return WithValue(WithValue(WithValue(Example("rrv.idn"), 18, 0), 23, 0.2), 30, 0);
+}
+
+// The example profile's 15 header lines followed by `rows`.
+std::string ProfileWithRows(const std::string& rows) {
+    const std::string bytes = Example("prf.idn");
+    std::size_t end = 0;
+    for (int line = 0; line < 15; ++line) end = bytes.find("\r\n", end) + 2;
+    return bytes.substr(0, end) + rows;
+}
+
+// The planner's folder with a copy of the bundled working set, and the windows started in it.
+class Planner {
+public:
+    Planner() {
+        for (const char* name : {"prf.idn", "ttx.idn", "rrv.idn"}) dir.write(name, Example(name));
+    }
+    ~Planner() { QDir::setCurrent(previous_); }
+
+    void Start() {
+        QDir::setCurrent(QString::fromStdString(dir.path()));
+        CreateWindows(windows, model, seam);
+        main().resize(1000, 700);
+        main().show();
+        main().FormActivate();
+    }
+    TForm1& main() { return *windows.form1; }
+    QPushButton& button(const char* name) { return *main().findChild<QPushButton*>(QString::fromLatin1(name)); }
+    const QImage& picture() { return main().findChild<ProfileView*>(QStringLiteral("Image1"))->image(); }
+    std::vector<std::string> errors() const { return seam.texts("Error box"); }
+    // Every file of the folder with its bytes.
+    std::map<std::string, std::string> Files() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            if (entry.is_regular_file())
+                files[entry.path().filename().string()] = dir.read(entry.path().filename().string());
+        return files;
+    }
+    // Presses "Рез" with the report closed as soon as it shows; true when it showed.
+    bool PressResults() {
+        bool shown = false;
+        QTimer::singleShot(0, windows.form6.get(), [&] {
+            shown = windows.form6->isVisible();
+            if (shown) windows.form6->close();
+        });
+        button("Button2").click();
+        QCoreApplication::processEvents();
+        return shown;
+    }
+
+    const QString previous_ = QDir::currentPath();
+    test::TempDir dir;
+    HopModel model;
+    test::ScriptedSeam seam;
+    Windows windows;
+};
+
+class BadData : public testing::Test, public Planner {};
+
+// Save and "Подг" write the ground under the antennas, which only a drawn hop has: while the
+// picture is refused they say why and write nothing.
+TEST_F(BadData, SaveAndPrepareRefusedWhileThePictureIsRefused) {
+    struct Row {
+        const char* name;
+        std::string file, bytes;
+        std::string reason;
+    };
+    const Row rows[] = {
+        {"distances that do not grow", "prf.idn",
+         ProfileWithRows("0 100 0 0\r\n10 100 0 0\r\n5 100 0 0\r\n20 100 0 0\r\n0 0\r\n"),
+         "Расстояния точек профиля не возрастают"},
+        {"a profile without points", "prf.idn", ProfileWithRows(""), "Нет данных для построения профиля"},
+        {"frequency 0", "ttx.idn", WithValue(Example("ttx.idn"), 24, 0), "Рабочая частота не больше 0"},
+        {"no usable earth radius", "rrv.idn", ConditionsWithoutRadius(), "Эффективный радиус Земли не определен"},
+        {"no conditions file", "rrv.idn", "", "Нет данных для построения профиля"},  // as the picture says
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Planner set;
+        if (row.bytes.empty())
+            std::filesystem::remove(set.dir.file(row.file));
+        else
+            set.dir.write(row.file, row.bytes);
+        set.Start();
+        set.seam.events.clear();
+        const auto before = set.Files();
+
+        set.seam.answers = {true};
+        set.button("Button1").click();
+        set.button("Button4").click();
+        const std::string told = "Профиль не построен: " + row.reason;
+        EXPECT_EQ(set.errors(), (std::vector<std::string>{told, told}));
+        EXPECT_TRUE(set.seam.texts("Warning").empty());  // refused before the question
+        EXPECT_EQ(set.Files(), before);
+        EXPECT_FALSE(set.button("Button2").isEnabled());
+    }
+}
+
+// A failed Open changes nothing: the old profile and stations stay together under their picture.
+TEST_F(BadData, OpenThatFailsOnTheStationsKeepsTheOldHop) {
+    Start();
+    const QImage shown = picture();
+    const QString caption = main().findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    button("Button4").click();
+    const std::string bufPrf = dir.read("buf.prf"), bufTtx = dir.read("buf.ttx");
+
+    // A new profile on disk, and ttx.idn a FIFO that nothing writes to.
+    dir.write("prf.idn", ProfileWithRows("0 100 0 0\r\n20 120 0 0\r\n0 0\r\n"));
+    std::filesystem::remove(dir.file("ttx.idn"));
+    ASSERT_EQ(::mkfifo(dir.file("ttx.idn").c_str(), 0600), 0);
+    button("Button3").click();
+    EXPECT_EQ(errors(), (std::vector<std::string>{std::string(kNotAFileMessage) + ".\nttx.idn"}));
+    EXPECT_EQ(model.pointCount(), 211);
+    EXPECT_EQ(picture(), shown);
+    EXPECT_EQ(main().findChild<QLabel*>(QStringLiteral("Label1"))->text(), caption);
+
+    button("Button4").click();  // the hop on the screen, not a mix of two
+    EXPECT_EQ(dir.read("buf.prf"), bufPrf);
+    EXPECT_EQ(dir.read("buf.ttx"), bufTtx);
+}
+
+// "Рез" shows only what the last run wrote: nothing while the engine runs, the exit code when it
+// ended without a result file; and an old result file that cannot go stops "Расч".
+TEST_F(BadData, ResultsBelongToTheirRun) {
+    Start();
+    dir.write("vakrel.rez", "old results\r\n");
+    button("Button4").click();
+    button("Button2").click();  // "Расч"
+    ASSERT_TRUE(seam.lastRun);
+    EXPECT_FALSE(dir.exists("vakrel.rez"));
+    EXPECT_EQ(button("Button2").text(), QStringLiteral("Рез"));
+
+    EXPECT_FALSE(PressResults());
+    EXPECT_EQ(errors().back(), "Расчет еще выполняется");
+    seam.lastRun->running = false;
+    seam.lastRun->exitCode = 3;
+    EXPECT_FALSE(PressResults());
+    EXPECT_EQ(errors().back(), "Расчет завершился с ошибкой (код 3)");
+    EXPECT_EQ(seam.events.back().caption, "VAKREL");
+    EXPECT_TRUE(seam.dialogs.empty());  // no report, so no offer to save one
+
+    // vakrel.rez a folder: it cannot be removed, nothing is started.
+    button("Button4").click();
+    std::filesystem::create_directory(dir.file("vakrel.rez"));
+    const std::size_t starts = seam.texts("Start").size();
+    button("Button2").click();
+    EXPECT_EQ(errors().back(), "File access denied.\nvakrel.rez");
+    EXPECT_EQ(seam.texts("Start").size(), starts);
+    EXPECT_EQ(button("Button2").text(), QStringLiteral("Расч"));
+
+    // A start that fails has removed the old results all the same: "Рез" finds none.
+    std::filesystem::remove(dir.file("vakrel.rez"));
+    dir.write("vakrel.rez", "old results\r\n");
+    seam.startSucceeds = false;
+    button("Button2").click();
+    EXPECT_EQ(errors().back(), "Ошибка запуска vakrel.exe buf.prf buf.ttx");
+    PressResults();
+    EXPECT_EQ(errors().back(), "File not found.\nvakrel.rez");
+}
+
+// The working folder removed under the running program: the box says so, with its path.
+TEST_F(BadData, AVanishedWorkingFolderIsNamed) {
+    Start();
+    std::filesystem::remove_all(dir.path());
+    button("Button4").click();
+    EXPECT_EQ(errors(),
+              (std::vector<std::string>{"File not found.\nbuf.prf\nРабочая папка не найдена: " + dir.path()}));
+}
+
+// The real engine on conditions it refuses: the report shows the engine's own error line, not
+// the results an earlier run left; saved, it is the report shown, byte for byte.
+TEST_F(BadData, TheEnginesOwnErrorReportIsShownAndSavedAsShown) {
+    seam.startForReal = true;
+    Start();
+    dir.write("rrv.idn", ConditionsWithoutRadius());  // after loading
+    dir.write("vakrel.rez", "old results\r\n");
+    button("Button4").click();
+    button("Button2").click();
+
+    seam.files.push_back(QString::fromStdString(dir.file("vakrel_w.rez")));
+    QElapsedTimer clock;
+    clock.start();
+    bool opened = false;  // pressed again while the engine still runs
+    while (!(opened = PressResults()) && errors() == std::vector<std::string>(errors().size(), "Расчет еще выполняется") &&
+           clock.elapsed() < 20000)
+        QThread::msleep(20);
+    ASSERT_TRUE(opened);
+    const std::string saved = dir.read("vakrel_w.rez");
+    EXPECT_EQ(saved.find("old results"), std::string::npos);
+    EXPECT_NE(saved.find(Utf8ToCp1251("Ошибка:")), std::string::npos);
+    const QString memo = windows.form6->findChild<QWidget*>(QStringLiteral("Memo1"))->property("plainText").toString();
+    std::string shown;
+    for (const QString& line : memo.split('\n')) shown += Utf8ToCp1251(line.toStdString()) + "\r\n";
+    EXPECT_EQ(saved, shown);
+}
+
+// A no-break space (0xA0) of a result line in code page 1251 stays one in the saved report; the
+// text box's plain text would have given a blank.
+TEST_F(BadData, TheSavedReportKeepsEveryByteOfItsLines) {
+    Start();
+    button("Button4").click();
+    button("Button2").click();
+    seam.lastRun->running = false;
+    const std::string noBreakSpace = "\xA0";
+    dir.write("vakrel.rez", Utf8ToCp1251("  Результат:") + noBreakSpace + "42\r\n");  // a line in code page 1251
+    seam.files.push_back(QString::fromStdString(dir.file("vakrel_w.rez")));
+    ASSERT_TRUE(PressResults());
+    const std::string saved = dir.read("vakrel_w.rez");
+    EXPECT_NE(saved.find(noBreakSpace + "42\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vakrel
