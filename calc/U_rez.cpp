@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 #include "codepage.h"
@@ -41,8 +42,6 @@ TForm6::TForm6(HopModel& model, UserSeam& seam) : model_(model), seam_(seam), Me
     courier.setPixelSize(13);
     Memo1->setFont(courier);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // The report shown is the report saved: it is read, not edited.
-    Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->hide();
@@ -61,10 +60,12 @@ void TForm6::FormActivate() {
         model_.resultPoints = result.lists;
         model_.resultsLoaded = true;
         Memo1->setPlainText(ReportText(lines_));
+        Memo1->document()->setModified(false);
         Memo1->setToolTip(QStringLiteral("При закрытии окна результаты сохраняются в файле vakrel_w.rez"));
         Memo1->show();
     } catch (const IoError& e) {
         Memo1->setPlainText(ReportText(lines_));
+        Memo1->document()->setModified(false);
         seam_.ShowIoError(this, e, model_.workingDirectory);
     }
 }
@@ -88,14 +89,23 @@ bool TForm6::FormClose() {
 }
 
 void TForm6::saveReport(const QString& path) {
-    // Each line's own bytes, in code page 1251 as built: the box's plain text would turn a
-    // no-break space into a blank and split a line at a bare LF.
     std::string bytes;
-    for (const std::string& line : lines_) {
+    for (const std::string& line : SavedLines()) {
         bytes += line;
         bytes += kLineEnd;
     }
     WriteFileAtomically(path.toStdString(), bytes);
+}
+
+// The report as built, each line's own bytes in code page 1251, while the planner has not
+// touched it; once annotated, the box's lines as they stand. Blocks keep a no-break space,
+// which the box's plain text would turn into a blank.
+std::vector<std::string> TForm6::SavedLines() const {
+    if (!Memo1->document()->isModified()) return lines_;
+    std::vector<std::string> lines;
+    for (QTextBlock block = Memo1->document()->begin(); block.isValid(); block = block.next())
+        lines.push_back(Utf8ToCp1251(block.text().toStdString()));
+    return lines;
 }
 
 void TForm6::showEvent(QShowEvent* event) {

@@ -32,6 +32,7 @@ protected:
 
 private:
     void saveReport(const QString& path);
+    std::vector<std::string> SavedLines() const;
 
     HopModel& model_;
     UserSeam& seam_;

@@ -89,7 +89,7 @@ bool SourceEditor::ReturnToWorkingDirectory(const std::string& workingDirectory)
         MakeCurrent(workingDirectory);
         return true;
     } catch (const IoError& error) {
-        seam_.ShowIoError(this, error);
+        seam_.ShowIoError(this, error, workingDirectory);
         return false;
     }
 }

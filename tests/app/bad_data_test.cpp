@@ -9,10 +9,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
 
 #include "U_rez.h"
 #include "codepage.h"
@@ -83,11 +85,13 @@ public:
                 files[entry.path().filename().string()] = dir.read(entry.path().filename().string());
         return files;
     }
-    // Presses "Рез" with the report closed as soon as it shows; true when it showed.
-    bool PressResults() {
+    // Presses "Рез" with the report closed as soon as it shows (after `whileShown`); true when
+    // it showed.
+    bool PressResults(const std::function<void()>& whileShown = {}) {
         bool shown = false;
         QTimer::singleShot(0, windows.form6.get(), [&] {
             shown = windows.form6->isVisible();
+            if (shown && whileShown) whileShown();
             if (shown) windows.form6->close();
         });
         button("Button2").click();
@@ -242,7 +246,8 @@ TEST_F(BadData, TheEnginesOwnErrorReportIsShownAndSavedAsShown) {
 }
 
 // A no-break space (0xA0) of a result line in code page 1251 stays one in the saved report; the
-// text box's plain text would have given a blank.
+// text box's plain text would have given a blank. A report the planner annotated is saved as it
+// stands, the no-break space still kept.
 TEST_F(BadData, TheSavedReportKeepsEveryByteOfItsLines) {
     Start();
     button("Button4").click();
@@ -254,6 +259,12 @@ TEST_F(BadData, TheSavedReportKeepsEveryByteOfItsLines) {
     ASSERT_TRUE(PressResults());
     const std::string saved = dir.read("vakrel_w.rez");
     EXPECT_NE(saved.find(noBreakSpace + "42\r\n"), std::string::npos);
+
+    seam.files.push_back(QString::fromStdString(dir.file("vakrel_w.rez")));
+    ASSERT_TRUE(PressResults([&] {
+        windows.form6->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->appendPlainText(QStringLiteral("Проверено"));
+    }));
+    EXPECT_EQ(dir.read("vakrel_w.rez"), saved + Utf8ToCp1251("Проверено") + "\r\n");
 }
 
 }  // namespace

@@ -254,7 +254,8 @@ TEST_F(StationEditor, AVanishedWorkingDirectoryStillLetsTheWindowClose) {
     set.model.workingDirectory = set.dir.file("gone");
     form.show();
     Close();
-    EXPECT_EQ(set.errors(), std::vector<std::string>{"File not found.\ngone"});
+    EXPECT_EQ(set.errors(),
+              std::vector<std::string>{"File not found.\ngone\nРабочая папка не найдена: " + set.dir.file("gone")});
     EXPECT_TRUE(set.questions().empty());
 }
 
