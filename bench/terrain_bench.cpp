@@ -62,8 +62,8 @@ void RunProcess(std::vector<std::string> args, benchmark::State& state, double& 
     if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0 || wait4(pid, &status, 0, &usage) < 0 ||
         !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         state.SkipWithError(("failed: " + args[0]).c_str());
-    cpuMs += (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-             (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    cpuMs +=
+        (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
 // The child's CPU time a run, beside the wall time: the machine is shared, and wall times of

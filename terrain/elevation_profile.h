@@ -27,8 +27,8 @@ struct ProfileRequest {
 };
 
 struct BuiltProfile {
-    ProfileData data;      // header and points
-    std::string nameWin;   // the name, code page 1251, for WriteProfileFile
+    ProfileData data;     // header and points
+    std::string nameWin;  // the name, code page 1251, for WriteProfileFile
 };
 
 // Called after each point with the points done and the points in all.

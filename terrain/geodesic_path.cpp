@@ -17,8 +17,8 @@ double GeodesicLengthMetres(GeoPoint from, GeoPoint to) {
 std::vector<PathPoint> GeodesicPath(GeoPoint from, GeoPoint to, int count) {
     count = std::max(count, 2);
     const GeographicLib::GeodesicLine line = GeographicLib::Geodesic::WGS84().InverseLine(
-        from.lat, from.lon, to.lat, to.lon, GeographicLib::Geodesic::LATITUDE | GeographicLib::Geodesic::LONGITUDE |
-                                                   GeographicLib::Geodesic::DISTANCE_IN);
+        from.lat, from.lon, to.lat, to.lon,
+        GeographicLib::Geodesic::LATITUDE | GeographicLib::Geodesic::LONGITUDE | GeographicLib::Geodesic::DISTANCE_IN);
     const double length = line.Distance();
     std::vector<PathPoint> path(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {

@@ -16,7 +16,7 @@ struct ClassObjects {
 
 // The table of land_cover.h.
 constexpr ClassObjects kClassTable[] = {
-    {10, {1, 15}}, {20, {1, 3}}, {30, {0, 0}}, {40, {0, 0}},  {50, {3, 10}},  {60, {4, 0}},
+    {10, {1, 15}}, {20, {1, 3}}, {30, {0, 0}}, {40, {0, 0}},  {50, {3, 10}}, {60, {4, 0}},
     {70, {0, 0}},  {80, {2, 0}}, {90, {6, 0}}, {95, {1, 10}}, {100, {0, 0}},
 };
 
@@ -32,8 +32,7 @@ LandCover::LandCover(const std::string& path) : path_(path), classes_({path}, "�
 
 GroundObjects LandCover::At(GeoPoint point) {
     const auto cell = classes_.Locate(point);
-    if (!cell)
-        throw TerrainRefusal("точка пути " + FormatGeoPoint(point) + " лежит вне растра покрова " + path_);
+    if (!cell) throw TerrainRefusal("точка пути " + FormatGeoPoint(point) + " лежит вне растра покрова " + path_);
     const int x = std::clamp(static_cast<int>(std::lround(cell->x)), 0, classes_.width() - 1);
     const int y = std::clamp(static_cast<int>(std::lround(cell->y)), 0, classes_.height() - 1);
     const auto value = classes_.Cell(x, y);

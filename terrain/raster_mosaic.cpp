@@ -32,7 +32,8 @@ std::string LastGdalMessage() {
 }
 
 GDALDataset* OpenRaster(const std::string& path) {
-    return GDALDataset::FromHandle(GDALOpenEx(path.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr, nullptr, nullptr));
+    return GDALDataset::FromHandle(
+        GDALOpenEx(path.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr, nullptr, nullptr));
 }
 
 // The rasters of a folder, in name order; files GDAL does not open as rasters (side files such

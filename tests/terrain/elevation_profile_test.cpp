@@ -84,12 +84,27 @@ struct SurfaceCase {
 
 TEST_F(Terrain, HeightsFollowTheSurfaceAlongTheGeodesic) {
     const SurfaceCase cases[] = {
-        {"plane, bilinear exact", [](Terrain& t) { return t.Tiff("plane.tif", kPlane); }, kPlane, {55.75, 37.05},
-         {55.95, 37.45}, 0.001, 1e-3},
-        {"smooth hill", [](Terrain& t) { return t.Tiff("hill.tif", kHill); }, kHill, {55.85, 37.05}, {55.85, 37.45},
-         0.001, 0.2},
-        {"two SRTM tiles, across their edge", [](Terrain& t) { return t.HgtFolder(); }, kWaves, {55.5, 37.8},
-         {55.6, 38.2}, 1.0 / 1200, 0.75},
+        {"plane, bilinear exact",
+         [](Terrain& t) { return t.Tiff("plane.tif", kPlane); },
+         kPlane,
+         {55.75, 37.05},
+         {55.95, 37.45},
+         0.001,
+         1e-3},
+        {"smooth hill",
+         [](Terrain& t) { return t.Tiff("hill.tif", kHill); },
+         kHill,
+         {55.85, 37.05},
+         {55.85, 37.45},
+         0.001,
+         0.2},
+        {"two SRTM tiles, across their edge",
+         [](Terrain& t) { return t.HgtFolder(); },
+         kWaves,
+         {55.5, 37.8},
+         {55.6, 38.2},
+         1.0 / 1200,
+         0.75},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -134,7 +149,8 @@ TEST_F(Terrain, PointLimit) {
 }
 
 TEST_F(Terrain, LandCoverGivesObjectCodesAndHeights) {
-    test::WriteGeoTiff(dir.file("cover.tif"), kGrid, [](double, double lon) { return lon < 37.25 ? 10 : 80; }, true);
+    test::WriteGeoTiff(
+        dir.file("cover.tif"), kGrid, [](double, double lon) { return lon < 37.25 ? 10 : 80; }, true);
     const GeoPoint from{55.85, 37.05}, to{55.86, 37.45};
     const ProfileRequest request = Request(from, to, Tiff("plane.tif", kPlane), dir.file("cover.tif"));
     int trees = 0, water = 0;
@@ -167,9 +183,12 @@ TEST_F(Terrain, Refusals) {
     const std::string plane = Tiff("plane.tif", kPlane);
     GridSpec withHole = kGrid;
     withHole.noData = -32768;
-    const std::string hole = Tiff("hole.tif", [](double lat, double lon) {
-        return std::fabs(lat - 55.85) < 0.01 && std::fabs(lon - 37.25) < 0.02 ? NAN : kPlane(lat, lon);
-    }, withHole);
+    const std::string hole = Tiff(
+        "hole.tif",
+        [](double lat, double lon) {
+            return std::fabs(lat - 55.85) < 0.01 && std::fabs(lon - 37.25) < 0.02 ? NAN : kPlane(lat, lon);
+        },
+        withHole);
     GridSpec bare = kGrid;
     bare.wkt.clear();
     const std::string noSrs = Tiff("nosrs.tif", kPlane, bare);
@@ -182,7 +201,8 @@ TEST_F(Terrain, Refusals) {
     dir.write("empty/readme.txt", "no rasters here\n");
     GridSpec small = kGrid;
     small.cols = 100;
-    test::WriteGeoTiff(dir.file("cover.tif"), small, [](double, double) { return 10; }, true);
+    test::WriteGeoTiff(
+        dir.file("cover.tif"), small, [](double, double) { return 10; }, true);
 
     const GeoPoint a{55.80, 37.05}, b{55.90, 37.45};
     struct Case {
@@ -209,8 +229,9 @@ TEST_F(Terrain, Refusals) {
             BuildProfile(c.request);
             ADD_FAILURE() << "not refused";
         } catch (const TerrainRefusal& refusal) {
-            for (const auto& part : c.said) EXPECT_NE(std::string(refusal.what()).find(part), std::string::npos)
-                                                << refusal.what() << " lacks " << part;
+            for (const auto& part : c.said)
+                EXPECT_NE(std::string(refusal.what()).find(part), std::string::npos)
+                    << refusal.what() << " lacks " << part;
         }
     }
 }

@@ -2,9 +2,9 @@
 // with both ends and the sources in its header; a refusal or a wrong command line writes
 // nothing and leaves an existing file as it was.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
-#include <fcntl.h>
 #include <sys/wait.h>
 
 #include <cmath>
@@ -58,14 +58,16 @@ struct ProfileProgram : testing::Test {
     void SetUp() override {
         const test::GridSpec grid{37.0, 56.0, 0.001, 500, 300, "WGS84", std::nullopt};
         test::WriteGeoTiff(plane, grid, kPlane);
-        test::WriteGeoTiff(cover, grid, [](double, double lon) { return lon < 37.25 ? 50 : 30; }, true);
+        test::WriteGeoTiff(
+            cover, grid, [](double, double lon) { return lon < 37.25 ? 50 : 30; }, true);
     }
     std::string Header(const ProfileData& data, int line) { return Cp866ToUtf8(data.header[line - 1]); }
 };
 
 TEST_F(ProfileProgram, WritesAProfileTheReaderTakes) {
-    const ProgramRun run = RunProfileProgram(dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane,
-                                            "--landcover", cover, "--name", "Березовка - Каменка", "-o", output});
+    const ProgramRun run =
+        RunProfileProgram(dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane, "--landcover", cover,
+                                "--name", "Березовка - Каменка", "-o", output});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
     const ProfileData read = ReadProfileFile(output);
@@ -95,8 +97,8 @@ TEST_F(ProfileProgram, WritesAProfileTheReaderTakes) {
 }
 
 TEST_F(ProfileProgram, NameDefaultsToBothEndsAndProgressLines) {
-    const ProgramRun run = RunProfileProgram(
-        dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane, "--max-points", "10", "--progress", "-o", output});
+    const ProgramRun run = RunProfileProgram(dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane,
+                                                   "--max-points", "10", "--progress", "-o", output});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Header(ReadProfileFile(output), 3), "Интервал  : 55.800000,37.050000 - 55.900000,37.450000");
     EXPECT_EQ(run.out, "10%\n20%\n30%\n40%\n50%\n60%\n70%\n80%\n90%\n100%\n");

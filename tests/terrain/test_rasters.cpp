@@ -68,7 +68,8 @@ std::string WriteHgtTile(const std::string& folder, int lat, int lon, const Surf
     OGRSpatialReference srs;
     srs.SetWellKnownGeogCS("WGS84");
     ds->SetSpatialRef(&srs);
-    Fill(*ds, [&](double la, double lo) { return std::round(surface(la, lo)); }, lon, lat + 1, step, 0, std::nullopt);
+    Fill(
+        *ds, [&](double la, double lo) { return std::round(surface(la, lo)); }, lon, lat + 1, step, 0, std::nullopt);
     const std::string path = folder + "/" + name;
     CopyTo(*ds, "SRTMHGT", path);
     GDALClose(ds);

@@ -16,8 +16,8 @@ struct GridSpec {
     double cellDegrees = 0;
     int cols = 0;
     int rows = 0;
-    std::string wkt = "WGS84";          // the coordinate system; empty: none
-    std::optional<double> noData;       // cells where the surface returns NaN get it
+    std::string wkt = "WGS84";     // the coordinate system; empty: none
+    std::optional<double> noData;  // cells where the surface returns NaN get it
 };
 
 // A Float32 GeoTIFF (Byte when `classes`) of the grid.
