@@ -84,7 +84,8 @@ ElevationProfileDialog::ElevationProfileDialog(QWidget* parent) : QDialog(parent
     preview_->setObjectName(QStringLiteral("LengthPreview"));
     preview_->setToolTip(
         QStringLiteral("Длина по эллипсоиду WGS84 (формула Ламберта); профиль строится по геодезической"));
-    endsGrid->addWidget(preview_, 3, 0, 1, 3);
+    endsGrid->addWidget(preview_, 3, 0, 1, 4);
+    endsGrid->setColumnStretch(3, 1);  // the fields stay beside their labels
 
     auto* sources = new QGroupBox(QStringLiteral("Растры"), this);
     auto* form = new QFormLayout(sources);
