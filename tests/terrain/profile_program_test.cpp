@@ -2,51 +2,19 @@
 // with both ends and the sources in its header; a refusal or a wrong command line writes
 // nothing and leaves an existing file as it was.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <cmath>
 
 #include "codepage.h"
 #include "elevation_profile.h"
 #include "profile_file.h"
+#include "profile_program_run.h"
 #include "temp_dir.h"
 #include "test_rasters.h"
 
-extern char** environ;
-
 namespace vakrel {
 namespace {
-
-struct ProgramRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-ProgramRun RunProfileProgram(const test::TempDir& dir, std::vector<std::string> args) {
-    args.insert(args.begin(), std::string(VAKREL_BIN_DIR) + "/vakrel-profile");
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, dir.file("stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, dir.file("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    ProgramRun run;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    run.out = dir.read("stdout");
-    run.err = dir.read("stderr");
-    return run;
-}
 
 const test::Surface kPlane = [](double lat, double lon) { return 100 + 2000 * (lon - 37) + 3000 * (lat - 55.7); };
 
@@ -65,8 +33,8 @@ struct ProfileProgram : testing::Test {
 };
 
 TEST_F(ProfileProgram, WritesAProfileTheReaderTakes) {
-    const ProgramRun run =
-        RunProfileProgram(dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane, "--landcover", cover,
+    const test::ProgramRun run =
+        test::RunProfileProgram(dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane, "--landcover", cover,
                                 "--name", "Березовка - Каменка", "-o", output});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
@@ -97,7 +65,7 @@ TEST_F(ProfileProgram, WritesAProfileTheReaderTakes) {
 }
 
 TEST_F(ProfileProgram, NameDefaultsToBothEndsAndProgressLines) {
-    const ProgramRun run = RunProfileProgram(dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane,
+    const test::ProgramRun run = test::RunProfileProgram(dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane,
                                                    "--max-points", "10", "--progress", "-o", output});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Header(ReadProfileFile(output), 3), "Интервал  : 55.800000,37.050000 - 55.900000,37.450000");
@@ -121,7 +89,7 @@ TEST_F(ProfileProgram, RefusedRunsLeaveTheOldFile) {
         dir.write("prf.idn", "the old profile\r\n");
         auto args = c.args;
         args.insert(args.end(), {"-o", output});
-        const ProgramRun run = RunProfileProgram(dir, args);
+        const test::ProgramRun run = test::RunProfileProgram(dir, args);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.said;
         EXPECT_EQ(run.err.rfind("vakrel-profile: ", 0), 0u) << run.err;
         EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
@@ -130,8 +98,8 @@ TEST_F(ProfileProgram, RefusedRunsLeaveTheOldFile) {
 }
 
 TEST_F(ProfileProgram, HelpAndVersion) {
-    EXPECT_EQ(RunProfileProgram(dir, {"--version"}).out, std::string("vakrel-profile ") + VAKREL_VERSION + "\n");
-    const ProgramRun help = RunProfileProgram(dir, {"--help"});
+    EXPECT_EQ(test::RunProfileProgram(dir, {"--version"}).out, std::string("vakrel-profile ") + VAKREL_VERSION + "\n");
+    const test::ProgramRun help = test::RunProfileProgram(dir, {"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option : {"--from", "--to", "--dem", "--landcover", "--name", "--max-points", "-o"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
