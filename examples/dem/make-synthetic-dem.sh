@@ -32,8 +32,8 @@ grid() {  # grid FILE NODATA AWK-EXPRESSION-OF-lat-lon
 # Along the hop t runs 0 ... 1; the river crosses it at about 17 km.
 t='((lon - 37.9) / 0.66)'
 ground="sprintf(\"%.1f\", 152 + 25 * $t + 6 * sin(9.4 * $t) * cos(31 * (lat - 55.30)) \
-  + hill(lat, lon, 55.311, 38.03, 38, 0.012) + hill(lat, lon, 55.327, 38.40, 45, 0.015) \
-  + 12 * exp(-((lat - 55.33 - 0.4 * (lon - 38.3)) / 0.004)^2) \
+  + hill(lat, lon, 55.311, 38.03, 12, 0.012) + hill(lat, lon, 55.327, 38.40, 10, 0.015) \
+  + 6 * exp(-((lat - 55.33 - 0.4 * (lon - 38.3)) / 0.004)^2) \
   - 14 * exp(-((lon - 38.17 - 0.3 * (lat - 55.32)) / 0.006)^2))"
 grid hop_elevation.asc -9999 "$ground"
 
