@@ -5,10 +5,12 @@
 #include "elevation_profile.h"
 
 #include <gtest/gtest.h>
+#include <ogr_spatialref.h>
 
 #include <GeographicLib/Geodesic.hpp>
 #include <cmath>
 #include <filesystem>
+#include <memory>
 
 #include "land_cover.h"
 #include "temp_dir.h"
@@ -54,6 +56,21 @@ const Surface kHill = [](double lat, double lon) {
     const double dlat = (lat - 55.85) / 0.02, dlon = (lon - 37.25) * 0.56 / 0.02;
     return 150 + 200 * std::exp(-(dlat * dlat + dlon * dlon));
 };
+// A plane in metres of UTM zone 37N, over a raster in that projection.
+const char* const kUtm37 = "EPSG:32637";
+const GridSpec kUtmGrid{360000, 6215000, 100, 500, 400, kUtm37, std::nullopt};
+const Surface kUtmPlane = [](double y, double x) { return 120 + 0.004 * (x - 360000) + 0.002 * (y - 6175000); };
+const Surface kUtmPlaneAtLatLon = [](double lat, double lon) {
+    OGRSpatialReference wgs84, utm;
+    wgs84.SetWellKnownGeogCS("WGS84");
+    wgs84.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    utm.SetFromUserInput(kUtm37);
+    utm.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    std::unique_ptr<OGRCoordinateTransformation> toUtm(OGRCreateCoordinateTransformation(&wgs84, &utm));
+    double x = lon, y = lat;
+    toUtm->Transform(1, &x, &y);
+    return kUtmPlane(y, x);
+};
 const Surface kWaves = [](double lat, double lon) { return 150 + 40 * std::sin(3 * lat) + 60 * std::cos(2 * lon); };
 
 struct Terrain : testing::Test {
@@ -73,39 +90,30 @@ struct Terrain : testing::Test {
     }
 };
 
+double EastWestMetres(double degrees, double lat) { return degrees * 111320 * std::cos(lat * M_PI / 180); }
+
 struct SurfaceCase {
     const char* name;
     std::string (*raster)(Terrain&);
     Surface surface;
     GeoPoint from, to;
-    double cellEastWestDegrees;
-    double tolerance;  // m
+    double cellMetres;  // the shorter side
+    double tolerance;   // m
 };
 
 TEST_F(Terrain, HeightsFollowTheSurfaceAlongTheGeodesic) {
+    // clang-format off
     const SurfaceCase cases[] = {
-        {"plane, bilinear exact",
-         [](Terrain& t) { return t.Tiff("plane.tif", kPlane); },
-         kPlane,
-         {55.75, 37.05},
-         {55.95, 37.45},
-         0.001,
-         1e-3},
-        {"smooth hill",
-         [](Terrain& t) { return t.Tiff("hill.tif", kHill); },
-         kHill,
-         {55.85, 37.05},
-         {55.85, 37.45},
-         0.001,
-         0.2},
-        {"two SRTM tiles, across their edge",
-         [](Terrain& t) { return t.HgtFolder(); },
-         kWaves,
-         {55.5, 37.8},
-         {55.6, 38.2},
-         1.0 / 1200,
-         0.75},
+        {"plane, bilinear exact", [](Terrain& t) { return t.Tiff("plane.tif", kPlane); }, kPlane,
+         {55.75, 37.05}, {55.95, 37.45}, EastWestMetres(0.001, 55.85), 1e-3},
+        {"smooth hill", [](Terrain& t) { return t.Tiff("hill.tif", kHill); }, kHill,
+         {55.85, 37.05}, {55.85, 37.45}, EastWestMetres(0.001, 55.85), 0.2},
+        {"two SRTM tiles, across their edge", [](Terrain& t) { return t.HgtFolder(); }, kWaves,
+         {55.5, 37.8}, {55.6, 38.2}, EastWestMetres(1.0 / 1200, 55.55), 0.75},
+        {"projected raster (UTM 37N)", [](Terrain& t) { return t.Tiff("utm.tif", kUtmPlane, kUtmGrid); },
+         kUtmPlaneAtLatLon, {55.78, 37.1}, {55.95, 37.5}, 100, 1e-3},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const ProfileRequest request = Request(c.from, c.to, c.raster(*this));
@@ -115,9 +123,8 @@ TEST_F(Terrain, HeightsFollowTheSurfaceAlongTheGeodesic) {
         EXPECT_EQ(points.front().distance, 0);
         EXPECT_NEAR(points.back().distance, GeodesicKm(c.from, c.to), 1e-9);
         const double spacingMetres = points.back().distance * 1000 / (points.size() - 1);
-        const double cellMetres = c.cellEastWestDegrees * 111320 * std::cos((c.from.lat + c.to.lat) / 2 * M_PI / 180);
-        EXPECT_LE(spacingMetres, cellMetres * 1.001);
-        EXPECT_GT(spacingMetres, cellMetres * 0.95);
+        EXPECT_LE(spacingMetres, c.cellMetres * 1.001);
+        EXPECT_GT(spacingMetres, c.cellMetres * 0.95);
         for (const auto& p : points) {
             const GeoPoint at = AlongGeodesic(c.from, c.to, p.distance);
             ASSERT_NEAR(p.groundHeight, c.surface(at.lat, at.lon), c.tolerance) << "at " << p.distance << " km";

@@ -34,8 +34,8 @@ struct ProfileProgram : testing::Test {
 
 TEST_F(ProfileProgram, WritesAProfileTheReaderTakes) {
     const test::ProgramRun run =
-        test::RunProfileProgram(dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane, "--landcover", cover,
-                                "--name", "Березовка - Каменка", "-o", output});
+        test::RunProfileProgram(dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane, "--landcover",
+                                      cover, "--name", "Березовка - Каменка", "-o", output});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
     const ProfileData read = ReadProfileFile(output);
@@ -65,8 +65,9 @@ TEST_F(ProfileProgram, WritesAProfileTheReaderTakes) {
 }
 
 TEST_F(ProfileProgram, NameDefaultsToBothEndsAndProgressLines) {
-    const test::ProgramRun run = test::RunProfileProgram(dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane,
-                                                   "--max-points", "10", "--progress", "-o", output});
+    const test::ProgramRun run =
+        test::RunProfileProgram(dir, {"--from", "55.8,37.05", "--to", "55.9,37.45", "--dem", plane, "--max-points",
+                                      "10", "--progress", "-o", output});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Header(ReadProfileFile(output), 3), "Интервал  : 55.800000,37.050000 - 55.900000,37.450000");
     EXPECT_EQ(run.out, "10%\n20%\n30%\n40%\n50%\n60%\n70%\n80%\n90%\n100%\n");

@@ -45,14 +45,14 @@ void CopyTo(GDALDataset& source, const char* driverName, const std::string& path
 
 void WriteGeoTiff(const std::string& path, const GridSpec& grid, const Surface& surface, bool classes) {
     GDALDataset* ds = MemoryGrid(grid.cols, grid.rows, classes ? GDT_Byte : GDT_Float32);
-    double gt[6] = {grid.west, grid.cellDegrees, 0, grid.north, 0, -grid.cellDegrees};
+    double gt[6] = {grid.west, grid.cellSize, 0, grid.north, 0, -grid.cellSize};
     ds->SetGeoTransform(gt);
     if (!grid.wkt.empty()) {
         OGRSpatialReference srs;
         srs.SetFromUserInput(grid.wkt.c_str());
         ds->SetSpatialRef(&srs);
     }
-    Fill(*ds, surface, grid.west, grid.north, grid.cellDegrees, 0.5, grid.noData);
+    Fill(*ds, surface, grid.west, grid.north, grid.cellSize, 0.5, grid.noData);
     CopyTo(*ds, "GTiff", path);
     GDALClose(ds);
 }

@@ -10,10 +10,11 @@ namespace vakrel::test {
 
 using Surface = std::function<double(double lat, double lon)>;
 
+// In the units of the coordinate system: degrees for WGS84, metres for a projection.
 struct GridSpec {
-    double west = 0;   // degrees, the left edge of the first column
-    double north = 0;  // degrees, the top edge of the first row
-    double cellDegrees = 0;
+    double west = 0;   // the left edge of the first column
+    double north = 0;  // the top edge of the first row
+    double cellSize = 0;
     int cols = 0;
     int rows = 0;
     std::string wkt = "WGS84";     // the coordinate system; empty: none
