@@ -38,7 +38,7 @@ bool RunProfileBuilder(QWidget* parent, const QStringList& arguments) {
             if (line.endsWith(QLatin1Char('%'))) progress.setValue(line.chopped(1).toInt());
         }
     });
-    QObject::connect(&progress, &QProgressDialog::canceled, &process, [&] {
+    QObject::connect(&progress, &QProgressDialog::canceled, &process, [&] {  // the button or Esc
         cancelled = true;
         process.kill();
     });

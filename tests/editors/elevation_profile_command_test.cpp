@@ -3,11 +3,14 @@
 // deciding about prf.idn, a refusal shown with the program's message, and the dialog's checks.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -107,6 +110,41 @@ TEST_F(ElevationCommand, RefusalShowsTheProgramsMessageAndKeepsTheGrid) {
     EXPECT_EQ(Rows(), before);
     form.close();
     EXPECT_TRUE(set.questions().empty());
+}
+
+// A raster path that never answers (a pipe nobody writes) keeps the program waiting until the
+// progress window's cancel button ends it.
+TEST_F(ElevationCommand, CancelEndsTheProgramAndKeepsTheGrid) {
+    form.show();
+    const int before = Rows();
+    ASSERT_EQ(mkfifo(set.dir.file("silent.hgt").c_str(), 0600), 0);
+    Fields silent = kHop;
+    silent.dem = QString::fromStdString(set.dir.file("silent.hgt"));
+    silent.cover.clear();
+    const std::function<void(QProgressDialog&)> cancels[] = {
+        [](QProgressDialog& progress) { progress.findChild<QPushButton*>()->click(); },
+        [](QProgressDialog& progress) { QTest::keyClick(&progress, Qt::Key_Escape); },
+    };
+    for (const auto& cancel : cancels) {
+        bool progressShown = false;
+        std::function<void()> cancelWhenShown = [&] {
+            auto* progress = form.findChild<QProgressDialog*>("ProfileBuilderProgress");
+            if (progress && progress->isVisible()) {
+                progressShown = true;
+                cancel(*progress);
+            } else {
+                QTimer::singleShot(50, &form, cancelWhenShown);
+            }
+        };
+        Command([&](QDialog& dialog) {
+            Fill(dialog, silent);
+            QTimer::singleShot(50, &form, cancelWhenShown);
+            Build(dialog);
+        });
+        EXPECT_TRUE(progressShown);
+        EXPECT_TRUE(set.errors().empty());
+        EXPECT_EQ(Rows(), before);
+    }
 }
 
 TEST_F(ElevationCommand, DialogPreviewAndChecks) {
