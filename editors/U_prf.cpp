@@ -9,8 +9,8 @@
 #include "elevation_profile_dialog.h"
 #include "hop_model.h"
 #include "io_error.h"
-#include "profile_grid_rules.h"
 #include "profile_builder_process.h"
+#include "profile_grid_rules.h"
 #include "profile_handover.h"
 #include "string_grid.h"
 #include "user_seam.h"
@@ -67,7 +67,8 @@ TForm3::TForm3(HopModel& model, UserSeam& seam)
     SetUpGrid();
     QAction* n3 = popupMenu1_->addAction(QStringLiteral("Построить по карте высот…"));
     n3->setObjectName(QStringLiteral("N3"));
-    connect(n3, &QAction::triggered, this, [this] { RunCommand(static_cast<void (SourceEditor::*)()>(&TForm3::N3Click)); });
+    connect(n3, &QAction::triggered, this,
+            [this] { RunCommand(static_cast<void (SourceEditor::*)()>(&TForm3::N3Click)); });
 }
 
 void TForm3::SetUpGrid() {
