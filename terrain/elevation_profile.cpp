@@ -15,6 +15,9 @@ namespace vakrel {
 
 namespace {
 
+// The rasters that join the mosaic are chosen by points this far apart along the path.
+constexpr double kTileChoiceStepMetres = 100;
+
 void CheckPoint(GeoPoint point, const char* which) {
     if (!(std::fabs(point.lat) <= 90))
         throw TerrainRefusal(std::string(which) + ": широта " + FormatGeoPoint(point) + " вне пределов -90...90");
@@ -73,11 +76,15 @@ double GroundHeightAt(RasterMosaic& dem, GeoPoint point) {
 
 BuiltProfile BuildProfile(const ProfileRequest& request, const ProfileProgress& progress) {
     CheckProfileRequest(request);
-    RasterMosaic dem(request.demPaths, "высот");
-    std::unique_ptr<LandCover> cover;
-    if (!request.landCoverPath.empty()) cover = std::make_unique<LandCover>(request.landCoverPath);
-
     const double metres = GeodesicLengthMetres(request.from, request.to);
+    std::vector<GeoPoint> along;
+    for (const PathPoint& p :
+         GeodesicPath(request.from, request.to, PointCountForSpacing(metres, kTileChoiceStepMetres, 4000)))
+        along.push_back(p.at);
+    RasterMosaic dem(request.demPaths, "высот", along);
+    std::unique_ptr<LandCover> cover;
+    if (!request.landCoverPath.empty()) cover = std::make_unique<LandCover>(request.landCoverPath, along);
+
     const GeoPoint middle{(request.from.lat + request.to.lat) / 2, request.from.lon};
     const int count = PointCountForSpacing(metres, dem.CellSizeMetres(middle), request.maxPoints);
     const std::vector<PathPoint> path = GeodesicPath(request.from, request.to, count);

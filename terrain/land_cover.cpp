@@ -28,7 +28,8 @@ GroundObjects ObjectsOfLandCoverClass(int worldCoverClass) {
     return {};
 }
 
-LandCover::LandCover(const std::string& path) : path_(path), classes_({path}, "покрова") {}
+LandCover::LandCover(const std::string& path, const std::vector<GeoPoint>& along)
+    : path_(path), classes_({path}, "покрова", along) {}
 
 GroundObjects LandCover::At(GeoPoint point) {
     const auto cell = classes_.Locate(point);

@@ -36,8 +36,8 @@ GroundObjects ObjectsOfLandCoverClass(int worldCoverClass);
 
 class LandCover {
 public:
-    // Throws TerrainRefusal as RasterMosaic does.
-    explicit LandCover(const std::string& path);
+    // Throws TerrainRefusal as RasterMosaic does for `along`, points close along the path.
+    LandCover(const std::string& path, const std::vector<GeoPoint>& along);
     // The objects of the cell the point falls in. Throws TerrainRefusal for a point outside
     // the land cover raster.
     GroundObjects At(GeoPoint point);

@@ -31,111 +31,149 @@ std::string LastGdalMessage() {
     return message && *message ? std::string(": ") + message : std::string();
 }
 
-GDALDataset* OpenRaster(const std::string& path) {
-    return GDALDataset::FromHandle(
-        GDALOpenEx(path.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr, nullptr, nullptr));
+struct CloseDataset {
+    void operator()(GDALDataset* ds) const { GDALClose(ds); }
+};
+using DatasetPtr = std::unique_ptr<GDALDataset, CloseDataset>;
+
+DatasetPtr OpenRaster(const std::string& path) {
+    return DatasetPtr(GDALDataset::FromHandle(
+        GDALOpenEx(path.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr, nullptr, nullptr)));
 }
 
-// The rasters of a folder, in name order; files GDAL does not open as rasters (side files such
-// as .prj or .aux.xml, texts) are passed over.
-std::vector<GDALDataset*> OpenFolder(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.is_regular_file()) files.push_back(entry.path());
+// The files of a path: the path itself, or the files of a folder in name order.
+std::vector<std::string> FilesOf(const std::string& path, bool* folder) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) throw TerrainRefusal(path + ": файл не найден");
+    *folder = std::filesystem::is_directory(status);
+    if (!*folder) return {path};
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(path, error))
+        if (entry.is_regular_file()) files.push_back(entry.path().string());
     std::sort(files.begin(), files.end());
-    std::vector<GDALDataset*> rasters;
-    for (const auto& file : files)
-        if (GDALDataset* ds = OpenRaster(file.string())) rasters.push_back(ds);
-    return rasters;
+    return files;
 }
 
 }  // namespace
 
-RasterMosaic::RasterMosaic(const std::vector<std::string>& paths, const std::string& role) : paths_(paths) {
+// Each raster is opened only to learn where it lies and closed again, so that a folder of
+// thousands of tiles holds no more files open than the mosaic reads from.
+RasterMosaic::RasterMosaic(const std::vector<std::string>& paths, const std::string& role,
+                           const std::vector<GeoPoint>& along)
+    : paths_(paths) {
     RegisterGdalOnce();
-    auto refuse = [this](const std::string& message) {
-        if (ownsMosaic_) GDALClose(mosaic_);
-        for (GDALDataset* ds : sources_) GDALClose(ds);
-        sources_.clear();
-        throw TerrainRefusal(message);
-    };
+    std::vector<Tile> tiles;
+    OGRSpatialReference srs;
+    std::string firstName;
     for (const std::string& path : paths) {
-        std::error_code error;
-        const auto status = std::filesystem::status(path, error);
-        if (!std::filesystem::exists(status)) refuse(path + ": файл не найден");
-        if (std::filesystem::is_directory(status)) {
-            const auto rasters = OpenFolder(path);
-            if (rasters.empty()) refuse(path + ": в папке нет растров " + role);
-            sources_.insert(sources_.end(), rasters.begin(), rasters.end());
-        } else if (GDALDataset* ds = OpenRaster(path)) {
-            sources_.push_back(ds);
-        } else {
-            refuse(path + ": не открывается как растр" + LastGdalMessage());
+        bool folder = false;
+        const std::size_t before = tiles.size();
+        for (const std::string& file : FilesOf(path, &folder)) {
+            const DatasetPtr ds = OpenRaster(file);
+            if (!ds) {
+                if (folder) continue;  // side files such as .prj or .aux.xml, texts
+                throw TerrainRefusal(file + ": не открывается как растр" + LastGdalMessage());
+            }
+            double gt[6];
+            if (ds->GetGeoTransform(gt) != CE_None) throw TerrainRefusal(file + ": растр без географической привязки");
+            const OGRSpatialReference* own = ds->GetSpatialRef();
+            if (!own || own->IsEmpty()) throw TerrainRefusal(file + ": у растра не указана система координат");
+            if (firstName.empty()) {
+                srs = *own;
+                firstName = file;
+            } else if (!own->IsSame(&srs)) {
+                throw TerrainRefusal(file + ": система координат не та, что у " + firstName);
+            }
+            const int w = ds->GetRasterXSize(), h = ds->GetRasterYSize();
+            const double xs[2] = {gt[0], gt[0] + gt[1] * w + gt[2] * h};
+            const double ys[2] = {gt[3], gt[3] + gt[4] * w + gt[5] * h};
+            tiles.push_back(
+                {file,
+                 {std::min(xs[0], xs[1]), std::max(xs[0], xs[1]), std::min(ys[0], ys[1]), std::max(ys[0], ys[1])},
+                 std::max(std::hypot(gt[1], gt[4]), std::hypot(gt[2], gt[5]))});
         }
+        if (folder && tiles.size() == before) throw TerrainRefusal(path + ": в папке нет растров " + role);
     }
-    if (sources_.empty()) refuse("не задан ни один растр " + role);
-
-    const OGRSpatialReference* srs = sources_.front()->GetSpatialRef();
-    for (GDALDataset* ds : sources_) {
-        const std::string name = ds->GetDescription();
-        double gt[6];
-        if (ds->GetGeoTransform(gt) != CE_None) refuse(name + ": растр без географической привязки");
-        const OGRSpatialReference* own = ds->GetSpatialRef();
-        if (!own || own->IsEmpty()) refuse(name + ": у растра не указана система координат");
-        if (!own->IsSame(srs)) refuse(name + ": система координат не та, что у " + sources_.front()->GetDescription());
-        Extent e{};
-        double xs[2] = {gt[0], gt[0] + gt[1] * ds->GetRasterXSize() + gt[2] * ds->GetRasterYSize()};
-        double ys[2] = {gt[3], gt[3] + gt[4] * ds->GetRasterXSize() + gt[5] * ds->GetRasterYSize()};
-        e.minX = std::min(xs[0], xs[1]);
-        e.maxX = std::max(xs[0], xs[1]);
-        e.minY = std::min(ys[0], ys[1]);
-        e.maxY = std::max(ys[0], ys[1]);
-        extents_.push_back(e);
-    }
+    if (tiles.empty()) throw TerrainRefusal("не задан ни один растр " + role);
 
     OGRSpatialReference wgs84;
     wgs84.SetWellKnownGeogCS("WGS84");
     wgs84.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
-    OGRSpatialReference target(*srs);
-    target.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
-    geographic_ = target.IsGeographic();
-    if (!geographic_ || !target.IsSameGeogCS(&wgs84)) {
-        fromWgs84_.reset(OGRCreateCoordinateTransformation(&wgs84, &target));
+    srs.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    geographic_ = srs.IsGeographic();
+    if (!geographic_ || !srs.IsSameGeogCS(&wgs84)) {
+        fromWgs84_.reset(OGRCreateCoordinateTransformation(&wgs84, &srs));
         if (!fromWgs84_)
-            refuse(std::string(sources_.front()->GetDescription()) +
-                   ": растр не в географических координатах, и координаты WGS84 в его систему не пересчитываются");
+            throw TerrainRefusal(
+                firstName +
+                ": растр не в географических координатах, и координаты WGS84 в его систему не пересчитываются");
     }
-    if (!geographic_) linearUnitMetres_ = target.GetLinearUnits();
+    if (!geographic_) linearUnitMetres_ = srs.GetLinearUnits();
 
-    if (sources_.size() == 1) {
-        mosaic_ = sources_.front();
+    KeepTilesAlong(tiles, along);
+    if (tiles.empty())
+        throw TerrainRefusal("точка пути " + FormatGeoPoint(along.front()) + " лежит вне всех растров " + role);
+    for (const Tile& tile : tiles) extents_.push_back(tile.extent);
+
+    if (tiles.size() == 1) {
+        mosaic_ = OpenRaster(tiles.front().name).release();
     } else {
+        // Built from the names, the virtual raster opens its sources only when it reads them,
+        // from a small pool of open files.
+        std::vector<const char*> names;
+        for (const Tile& tile : tiles) names.push_back(tile.name.c_str());
         const char* options[] = {"-resolution", "highest", "-r", "bilinear", nullptr};
         GDALBuildVRTOptions* vrtOptions = GDALBuildVRTOptionsNew(const_cast<char**>(options), nullptr);
-        std::vector<GDALDatasetH> handles(sources_.begin(), sources_.end());
         int usageError = 0;
         mosaic_ = GDALDataset::FromHandle(
-            GDALBuildVRT("", static_cast<int>(handles.size()), handles.data(), nullptr, vrtOptions, &usageError));
+            GDALBuildVRT("", static_cast<int>(names.size()), nullptr, names.data(), vrtOptions, &usageError));
         GDALBuildVRTOptionsFree(vrtOptions);
-        if (!mosaic_) refuse(paths.front() + ": растры не складываются в одну мозаику" + LastGdalMessage());
-        ownsMosaic_ = true;
     }
+    if (!mosaic_) throw TerrainRefusal(paths.front() + ": растры не складываются в одну мозаику" + LastGdalMessage());
     band_ = mosaic_->GetRasterBand(1);
-    if (!band_) refuse(std::string(mosaic_->GetDescription()) + ": в растре нет слоя значений");
+    if (!band_) {
+        GDALClose(mosaic_);
+        throw TerrainRefusal(tiles.front().name + ": в растре нет слоя значений");
+    }
     width_ = mosaic_->GetRasterXSize();
     height_ = mosaic_->GetRasterYSize();
     mosaic_->GetGeoTransform(fromCell_);
-    if (!GDALInvGeoTransform(fromCell_, toCell_))
-        refuse(std::string(mosaic_->GetDescription()) + ": привязка растра вырождена (нулевой размер ячейки)");
+    if (!GDALInvGeoTransform(fromCell_, toCell_)) {
+        GDALClose(mosaic_);
+        throw TerrainRefusal(tiles.front().name + ": привязка растра вырождена (нулевой размер ячейки)");
+    }
     int hasNoData = 0;
     const double noData = band_->GetNoDataValue(&hasNoData);
     if (hasNoData) noData_ = noData;
 }
 
-RasterMosaic::~RasterMosaic() {
-    if (ownsMosaic_) GDALClose(mosaic_);
-    for (GDALDataset* ds : sources_) GDALClose(ds);
+// A tile stays when a point of `along` lies in it or within two of its cells and one step of
+// `along` of it: the profile's own points fall between those of `along`, and bilinear heights
+// near an edge read the cells beyond it.
+void RasterMosaic::KeepTilesAlong(std::vector<Tile>& tiles, const std::vector<GeoPoint>& along) const {
+    if (along.empty()) return;
+    std::vector<double> xs, ys;
+    for (const GeoPoint& p : along) {
+        double x = p.lon, y = p.lat;
+        if (fromWgs84_ && !fromWgs84_->Transform(1, &x, &y)) continue;
+        xs.push_back(x);
+        ys.push_back(y);
+    }
+    double step = 0;
+    for (std::size_t i = 1; i < xs.size(); ++i)
+        step = std::max({step, std::fabs(xs[i] - xs[i - 1]), std::fabs(ys[i] - ys[i - 1])});
+    std::erase_if(tiles, [&](const Tile& tile) {
+        const double margin = 2 * tile.cell + step;
+        for (std::size_t i = 0; i < xs.size(); ++i)
+            if (xs[i] >= tile.extent.minX - margin && xs[i] <= tile.extent.maxX + margin &&
+                ys[i] >= tile.extent.minY - margin && ys[i] <= tile.extent.maxY + margin)
+                return false;
+        return true;
+    });
 }
+
+RasterMosaic::~RasterMosaic() { GDALClose(mosaic_); }
 
 std::optional<RasterMosaic::CellPosition> RasterMosaic::Locate(GeoPoint point) const {
     double x = point.lon;

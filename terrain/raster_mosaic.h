@@ -22,10 +22,12 @@ namespace vakrel {
 class RasterMosaic {
 public:
     // Opens every path (a file or a folder). `role` names the rasters in messages ("высот").
-    // Throws TerrainRefusal for a missing path, a folder without rasters, a file GDAL cannot
-    // open, rasters in different coordinate systems, and a coordinate system that WGS84
-    // coordinates cannot be transformed into.
-    RasterMosaic(const std::vector<std::string>& paths, const std::string& role);
+    // Only the rasters near the points `along` (spaced closely along the path, the first at
+    // its start) join the mosaic; with none given, all do. Throws TerrainRefusal for a missing
+    // path, a folder without rasters, a file GDAL cannot open, rasters in different coordinate
+    // systems, a coordinate system that WGS84 coordinates cannot be transformed into, and a
+    // path that no raster comes near.
+    RasterMosaic(const std::vector<std::string>& paths, const std::string& role, const std::vector<GeoPoint>& along);
     ~RasterMosaic();
     RasterMosaic(const RasterMosaic&) = delete;
     RasterMosaic& operator=(const RasterMosaic&) = delete;
@@ -51,12 +53,16 @@ private:
     struct Extent {
         double minX, maxX, minY, maxY;
     };
+    struct Tile {
+        std::string name;
+        Extent extent;
+        double cell;  // the longer side, in raster units
+    };
+    void KeepTilesAlong(std::vector<Tile>& tiles, const std::vector<GeoPoint>& along) const;
     const std::vector<float>& Window(int windowX, int windowY);
 
     std::vector<std::string> paths_;
-    std::vector<GDALDataset*> sources_;
-    GDALDataset* mosaic_ = nullptr;  // the single source, or the virtual raster over them
-    bool ownsMosaic_ = false;
+    GDALDataset* mosaic_ = nullptr;  // the single raster, or the virtual raster over several
     GDALRasterBand* band_ = nullptr;
     int width_ = 0;
     int height_ = 0;
