@@ -53,12 +53,9 @@ int Refuse(const std::string& message, int exitCode) {
 
 int main(int argc, char** argv) {
     using namespace vakrel;
-    std::vector<std::string> args(argv + 1, argv + argc);
-    bool progressLines = false;
-    std::erase_if(args, [&](const std::string& a) { return a == "--progress" && (progressLines = true); });
     ProfileArguments parsed;
     try {
-        parsed = ParseProfileArguments(args);
+        parsed = ParseProfileArguments(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const TerrainRefusal& refusal) {
         return Refuse(refusal.what(), 2);
     }
@@ -73,7 +70,7 @@ int main(int argc, char** argv) {
     try {
         BuiltProfile built;
         {
-            ProgressLine progress(progressLines);
+            ProgressLine progress(parsed.progressLines);
             built = BuildProfile(parsed.request, std::ref(progress));
         }
         WriteProfileFile(parsed.output, built.data, built.nameWin);

@@ -40,6 +40,10 @@ ProfileArguments ParseProfileArguments(const std::vector<std::string>& args) {
             parsed.version = true;
             return parsed;
         }
+        if (option == "--progress") {
+            parsed.progressLines = true;
+            continue;
+        }
         if (i + 1 >= args.size()) throw TerrainRefusal(option + ": не хватает значения или неизвестный ключ");
         const std::string& value = args[++i];
         if (option == "--from") {
@@ -86,6 +90,7 @@ std::string ProfileUsage() {
            "  --max-points N    не более N точек, 2...1000 (по умолчанию 1000); шаг - около одной\n"
            "                    ячейки самого подробного растра, расширенный до этого предела\n"
            "  -o ФАЙЛ           файл профиля; при отказе не пишется, прежний файл остается как был\n"
+           "  --progress        строки «N%» в stdout по ходу работы, для запускающей программы\n"
            "  --help, --version\n"
            "\n"
            "Высоты - билинейная интерполяция, в метрах над уровнем, принятым в растре. Путь не длиннее\n"

@@ -11,6 +11,7 @@ namespace vakrel {
 struct ProfileArguments {
     ProfileRequest request;
     std::string output;  // -o FILE
+    bool progressLines = false;  // --progress
     bool help = false;
     bool version = false;
 };
