@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kWindow = 64;  // cells a side of one read
 constexpr double kMetresPerDegree = 111320;
+const char* const kGapNoData = "-32768";  // the nodata of SRTM, for mosaics of rasters without one
 
 void RegisterGdalOnce() {
     static std::once_flag once;
@@ -88,10 +89,13 @@ RasterMosaic::RasterMosaic(const std::vector<std::string>& paths, const std::str
             const int w = ds->GetRasterXSize(), h = ds->GetRasterYSize();
             const double xs[2] = {gt[0], gt[0] + gt[1] * w + gt[2] * h};
             const double ys[2] = {gt[3], gt[3] + gt[4] * w + gt[5] * h};
+            int hasNoData = 0;
+            if (ds->GetRasterCount() > 0) ds->GetRasterBand(1)->GetNoDataValue(&hasNoData);
             tiles.push_back(
                 {file,
                  {std::min(xs[0], xs[1]), std::max(xs[0], xs[1]), std::min(ys[0], ys[1]), std::max(ys[0], ys[1])},
-                 std::max(std::hypot(gt[1], gt[4]), std::hypot(gt[2], gt[5]))});
+                 std::max(std::hypot(gt[1], gt[4]), std::hypot(gt[2], gt[5])),
+                 hasNoData != 0});
         }
         if (folder && tiles.size() == before) throw TerrainRefusal(path + ": в папке нет растров " + role);
     }
@@ -123,8 +127,13 @@ RasterMosaic::RasterMosaic(const std::vector<std::string>& paths, const std::str
         // from a small pool of open files.
         std::vector<const char*> names;
         for (const Tile& tile : tiles) names.push_back(tile.name.c_str());
-        const char* options[] = {"-resolution", "highest", "-r", "bilinear", nullptr};
-        GDALBuildVRTOptions* vrtOptions = GDALBuildVRTOptionsNew(const_cast<char**>(options), nullptr);
+        // Where no tile lies, the virtual raster holds nodata, so that a height next to a gap
+        // between tiles never mixes in a filled zero.
+        std::vector<const char*> options = {"-resolution", "highest", "-r", "bilinear"};
+        if (std::any_of(tiles.begin(), tiles.end(), [](const Tile& t) { return !t.hasNoData; }))
+            options.insert(options.end(), {"-vrtnodata", kGapNoData});
+        options.push_back(nullptr);
+        GDALBuildVRTOptions* vrtOptions = GDALBuildVRTOptionsNew(const_cast<char**>(options.data()), nullptr);
         int usageError = 0;
         mosaic_ = GDALDataset::FromHandle(
             GDALBuildVRT("", static_cast<int>(names.size()), nullptr, names.data(), vrtOptions, &usageError));

@@ -57,6 +57,7 @@ private:
         std::string name;
         Extent extent;
         double cell;  // the longer side, in raster units
+        bool hasNoData;
     };
     void KeepTilesAlong(std::vector<Tile>& tiles, const std::vector<GeoPoint>& along) const;
     const std::vector<float>& Window(int windowX, int windowY);

@@ -80,6 +80,19 @@ struct Terrain : testing::Test {
         test::WriteGeoTiff(dir.file(name), grid, surface);
         return dir.file(name);
     }
+    // Two tiles of the plane without nodata in one folder: one over 37.0-37.25 E, the other east
+    // of it over its northern half only, so that a gap lies east of the first one's south.
+    std::string TilesWithGap() {
+        std::filesystem::create_directory(dir.file("gap"));
+        GridSpec west = kGrid, northEast = kGrid;
+        west.cols = 250;
+        northEast.west = 37.25;
+        northEast.cols = 250;
+        northEast.rows = 150;
+        test::WriteGeoTiff(dir.file("gap/west.tif"), west, kPlane);
+        test::WriteGeoTiff(dir.file("gap/north_east.tif"), northEast, kPlane);
+        return dir.file("gap");
+    }
     // Two SRTM tiles side by side (37-38 E and 38-39 E) in one folder, with a text beside them.
     std::string HgtFolder() {
         std::filesystem::create_directory(dir.file("srtm"));
@@ -110,6 +123,9 @@ TEST_F(Terrain, HeightsFollowTheSurfaceAlongTheGeodesic) {
          {55.85, 37.05}, {55.85, 37.45}, EastWestMetres(0.001, 55.85), 0.2},
         {"two SRTM tiles, across their edge", [](Terrain& t) { return t.HgtFolder(); }, kWaves,
          {55.5, 37.8}, {55.6, 38.2}, EastWestMetres(1.0 / 1200, 55.55), 0.75},
+        {"along the edge of a tile, beside a gap and then beside the next tile",
+         [](Terrain& t) { return t.TilesWithGap(); }, kPlane,
+         {55.75, 37.2497}, {55.98, 37.2497}, EastWestMetres(0.001, 55.865), 0.7},
         {"projected raster (UTM 37N)", [](Terrain& t) { return t.Tiff("utm.tif", kUtmPlane, kUtmGrid); },
          kUtmPlaneAtLatLon, {55.78, 37.1}, {55.95, 37.5}, 100, 1e-3},
     };
