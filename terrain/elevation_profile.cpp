@@ -17,6 +17,9 @@ namespace {
 
 // The rasters that join the mosaic are chosen by points this far apart along the path.
 constexpr double kTileChoiceStepMetres = 100;
+// The profile file keeps distances to 0.001 km, and a later point written at 0 would end it:
+// points are never closer than this.
+constexpr double kMinSpacingMetres = 1;
 
 void CheckPoint(GeoPoint point, const char* which) {
     if (!(std::fabs(point.lat) <= 90))
@@ -39,7 +42,8 @@ void CheckProfileRequest(const ProfileRequest& request) {
     if (request.maxPoints < 2 || request.maxPoints > kMaxProfilePoints)
         throw TerrainRefusal("число точек " + std::to_string(request.maxPoints) + " вне пределов 2...1000");
     const double km = GeodesicLengthMetres(request.from, request.to) / 1000;
-    if (km == 0) throw TerrainRefusal("начало и конец пути совпадают: " + FormatGeoPoint(request.from));
+    if (km * 1000 < kMinSpacingMetres)
+        throw TerrainRefusal("начало и конец пути совпадают (между ними меньше 1 м): " + FormatGeoPoint(request.from));
     if (km > kMaxProfileLengthKm)
         throw TerrainRefusal("путь " + FormatGeoPoint(request.from) + " - " + FormatGeoPoint(request.to) + " длиной " +
                              KmText(km) + " км длиннее " + KmText(kMaxProfileLengthKm) + " км, что вмещает профиль");
@@ -86,7 +90,8 @@ BuiltProfile BuildProfile(const ProfileRequest& request, const ProfileProgress& 
     if (!request.landCoverPath.empty()) cover = std::make_unique<LandCover>(request.landCoverPath, along);
 
     const GeoPoint middle{(request.from.lat + request.to.lat) / 2, request.from.lon};
-    const int count = PointCountForSpacing(metres, dem.CellSizeMetres(middle), request.maxPoints);
+    const int count =
+        PointCountForSpacing(metres, std::max(dem.CellSizeMetres(middle), kMinSpacingMetres), request.maxPoints);
     const std::vector<PathPoint> path = GeodesicPath(request.from, request.to, count);
 
     BuiltProfile built;

@@ -236,6 +236,7 @@ TEST_F(Terrain, Refusals) {
         {"latitude", Request({91, 37.1}, b, plane), {"начало пути", "широта", "91.000000"}},
         {"longitude", Request(a, {55.9, -180.5}, plane), {"конец пути", "долгота", "-180.500000"}},
         {"identical ends", Request(a, a, plane), {"совпадают", "55.800000,37.050000"}},
+        {"ends closer than 1 m", Request(a, {55.800005, 37.05}, plane), {"совпадают", "меньше 1 м"}},
         {"too long", Request({0, 0}, {0, 3}, plane), {"длиной 333.96 км", "327.67"}},
         {"missing file", Request(a, b, dir.file("N55E037.hgt")), {dir.file("N55E037.hgt"), "не найден"}},
         {"folder without rasters", Request(a, b, dir.file("empty")), {dir.file("empty"), "нет растров"}},
