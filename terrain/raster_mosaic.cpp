@@ -58,8 +58,9 @@ std::vector<std::string> FilesOf(const std::string& path, bool* folder) {
 
 }  // namespace
 
-// Each raster is opened only to learn where it lies and closed again, so that a folder of
-// thousands of tiles holds no more files open than the mosaic reads from.
+// Each raster is opened to learn where it lies and closed again (only the first stays open,
+// for a mosaic of that one raster), so that a folder of thousands of tiles holds no more files
+// open than the mosaic reads from.
 RasterMosaic::RasterMosaic(const std::vector<std::string>& paths, const std::string& role,
                            const std::vector<GeoPoint>& along)
     : paths_(paths) {
@@ -67,11 +68,12 @@ RasterMosaic::RasterMosaic(const std::vector<std::string>& paths, const std::str
     std::vector<Tile> tiles;
     OGRSpatialReference srs;
     std::string firstName;
+    DatasetPtr firstOpen;  // kept open for a mosaic of that one raster
     for (const std::string& path : paths) {
         bool folder = false;
         const std::size_t before = tiles.size();
         for (const std::string& file : FilesOf(path, &folder)) {
-            const DatasetPtr ds = OpenRaster(file);
+            DatasetPtr ds = OpenRaster(file);
             if (!ds) {
                 if (folder) continue;  // side files such as .prj or .aux.xml, texts
                 throw TerrainRefusal(file + ": не открывается как растр" + LastGdalMessage());
@@ -96,6 +98,7 @@ RasterMosaic::RasterMosaic(const std::vector<std::string>& paths, const std::str
                  {std::min(xs[0], xs[1]), std::max(xs[0], xs[1]), std::min(ys[0], ys[1]), std::max(ys[0], ys[1])},
                  std::max(std::hypot(gt[1], gt[4]), std::hypot(gt[2], gt[5])),
                  hasNoData != 0});
+            if (!firstOpen) firstOpen = std::move(ds);
         }
         if (folder && tiles.size() == before) throw TerrainRefusal(path + ": в папке нет растров " + role);
     }
@@ -121,7 +124,7 @@ RasterMosaic::RasterMosaic(const std::vector<std::string>& paths, const std::str
     for (const Tile& tile : tiles) extents_.push_back(tile.extent);
 
     if (tiles.size() == 1) {
-        mosaic_ = OpenRaster(tiles.front().name).release();
+        mosaic_ = (tiles.front().name == firstName ? std::move(firstOpen) : OpenRaster(tiles.front().name)).release();
     } else {
         // Built from the names, the virtual raster opens its sources only when it reads them,
         // from a small pool of open files.
