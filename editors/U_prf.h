@@ -1,7 +1,7 @@
 #pragma once
 // The terrain profile editor. Each showing opens the working file prf.idn; closing offers to
 // save the changes, to overwrite the working file and to hand the profile over to the hop
-// model.
+// model. Its file menu also builds a profile from elevation rasters, through vakrel-profile.
 
 #include <QTemporaryDir>
 #include <memory>
