@@ -1,10 +1,15 @@
 #include "U_prf.h"
 
+#include <QAction>
+#include <QMenu>
+
 #include "U_col.h"
 #include "codepage.h"
 #include "editor_support.h"
+#include "elevation_profile_dialog.h"
 #include "hop_model.h"
 #include "io_error.h"
+#include "profile_builder_process.h"
 #include "profile_grid_rules.h"
 #include "profile_handover.h"
 #include "string_grid.h"
@@ -51,6 +56,10 @@ TForm3::TForm3(HopModel& model, UserSeam& seam)
       model_(model),
       openDialogName_(QStringLiteral("prf")) {
     SetUpGrid();
+    QAction* n3 = popupMenu1_->addAction(QStringLiteral("Построить по карте высот…"));
+    n3->setObjectName(QStringLiteral("N3"));
+    connect(n3, &QAction::triggered, this,
+            [this] { RunCommand(static_cast<void (SourceEditor::*)()>(&TForm3::N3Click)); });
 }
 
 void TForm3::SetUpGrid() {
@@ -101,8 +110,25 @@ void TForm3::N1Click() {
     auto chosen = seam_.ChooseFile(this, OpenRequest(openDialogName_));
     if (!chosen) return;
     openDialogName_ = *chosen;
-    profile_ = ReadProfileFile(PathBytes(*chosen));
-    fileName_ = *chosen;
+    LoadProfile(*chosen);
+}
+
+// The profile is built into a file of its own, which then loads as a chosen file does: the
+// closing questions decide whether it becomes the working file.
+void TForm3::N3Click() {
+    if (!elevationDialog_) elevationDialog_ = new ElevationProfileDialog(this);
+    if (ExecOver(*elevationDialog_, *this) != QDialog::Accepted) return;
+    auto folder = std::make_unique<QTemporaryDir>();
+    const QString built = folder->filePath(QStringLiteral("prf_dem.idn"));
+    const auto arguments = elevationDialog_->ProgramArguments(built);
+    if (!arguments || !RunProfileBuilder(this, *arguments)) return;
+    LoadProfile(built);
+    builtFolder_ = std::move(folder);
+}
+
+void TForm3::LoadProfile(const QString& path) {
+    profile_ = ReadProfileFile(PathBytes(path));
+    fileName_ = path;
     ShowLoadedName(NameOfKeptLine(profile_.header[2], true));
     ShowRows(1, pointCount());
     for (int r = pointCount() + 1; r <= kMaxProfilePoints && !stringGrid1_->cell(1, r).isEmpty(); ++r) ShowRows(r, r);

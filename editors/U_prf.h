@@ -1,7 +1,10 @@
 #pragma once
 // The terrain profile editor. Each showing opens the working file prf.idn; closing offers to
 // save the changes, to overwrite the working file and to hand the profile over to the hop
-// model.
+// model. Its file menu also builds a profile from elevation rasters, through vakrel-profile.
+
+#include <QTemporaryDir>
+#include <memory>
 
 #include "profile_file.h"
 #include "source_editor.h"
@@ -10,6 +13,7 @@ namespace vakrel {
 
 struct HopModel;
 class TForm8;
+class ElevationProfileDialog;
 
 class TForm3 : public SourceEditor {
     Q_OBJECT
@@ -32,7 +36,9 @@ private:
     void N2Click() override;
     void StringGrid1SetEditText(int col, int row, const QString& text) override;
     void StringGrid1DblClick() override;
+    void N3Click();
 
+    void LoadProfile(const QString& path);
     void SetUpGrid();
     void ShowRows(int firstRow, int lastRow);
     void RestoreCell(int col, int row);
@@ -46,6 +52,8 @@ private:
     bool changed_ = false;    // a value was entered since the last load
     bool handedOver_ = false;
     QString caption_;
+    ElevationProfileDialog* elevationDialog_ = nullptr;  // made once, keeps its fields for the run
+    std::unique_ptr<QTemporaryDir> builtFolder_;         // holds the last profile built from rasters
 };
 
 }  // namespace vakrel
