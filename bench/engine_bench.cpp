@@ -27,7 +27,7 @@ void BM_CalculateHop1000Rows(benchmark::State& state) {
     const vakrel::HopInputs in = ThousandRowHop();
     for (auto _ : state) {
         const vakrel::HopResult hop = vakrel::CalculateHop(in);
-        benchmark::DoNotOptimize(vakrel::BuildReport(in, hop));
+        benchmark::DoNotOptimize(vakrel::BuildReport(in, hop).bytes());
     }
 }
 BENCHMARK(BM_CalculateHop1000Rows)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "conditions_file.h"
+#include "input_warnings.h"
 #include "io_error.h"
 #include "number_format.h"
 #include "profile_file.h"
@@ -79,6 +80,7 @@ HopInputs ReadHopInputs(const std::string& profilePath, const std::string& stati
 
     const ConditionsFile conditions = ReadOrRefuse(conditionsPath, [&] { return LoadConditionsFile(conditionsPath); });
     std::copy(conditions.params.begin(), conditions.params.end(), in.conditions.begin());
+    NoteUnreadableFields(station, stationPath, conditions, conditionsPath, in.warnings);
     in.refraction = RefractionFromConditions(in.conditions);
     in.radiusKm = DeriveEarthRadius(in.refraction);
     if (!IsUsableRadius(in.radiusKm))
