@@ -28,14 +28,14 @@ void ForEachPathPoint(const TerrainProfile& profile, const HopGeometry& g, doubl
     const std::size_t n = profile.size();
     if (n == 2) {
         const double middle = 0.5 * (profile.heightM.front() + profile.heightM.back());
-        visit(ClearanceAt(g.lengthKm / 2, middle, g, radiusKm, wavelengthM), std::size_t{0});
+        visit(ClearanceAt(g.lengthKm / 2, middle, g, radiusKm, wavelengthM));
         return;
     }
     for (std::size_t i = 1; i + 1 < n; ++i)
-        visit(ClearanceAt(profile.distanceKm[i], profile.heightM[i], g, radiusKm, wavelengthM), i);
+        visit(ClearanceAt(profile.distanceKm[i], profile.heightM[i], g, radiusKm, wavelengthM));
 }
 
-// The clearance in first Fresnel radii of every point; the path keeps `fraction` where this is at least it.
+// The clearance of a point in first Fresnel radii; the point keeps `fraction` F1 where this is at least it.
 double InFresnelRadii(const Clearance& c) { return c.clearanceM / FirstFresnelRadiusM(c); }
 
 }  // namespace
@@ -45,7 +45,7 @@ double SmallestCommonRiseM(const TerrainProfile& profile, const HopGeometry& geo
                            double minimumFraction) {
     double rise = 0;
     auto need = [&](double radiusKm, double fraction) {
-        ForEachPathPoint(profile, geometry, radiusKm, wavelengthM, [&](const Clearance& c, std::size_t) {
+        ForEachPathPoint(profile, geometry, radiusKm, wavelengthM, [&](const Clearance& c) {
             rise = std::max(rise, fraction * FirstFresnelRadiusM(c) - c.clearanceM);
         });
     };
@@ -69,7 +69,7 @@ bool IsExtendedObstruction(const TerrainProfile& profile, const HopGeometry& geo
         else
             anotherObstacle = true;
     };
-    ForEachPathPoint(profile, geometry, radiusKm, wavelengthM, [&](const Clearance& c, std::size_t) {
+    ForEachPathPoint(profile, geometry, radiusKm, wavelengthM, [&](const Clearance& c) {
         const bool isNear = InFresnelRadii(c) < near || c.distanceKm == criticalKm;
         if (isNear && !inRun) {
             runStartKm = c.distanceKm;
