@@ -77,7 +77,7 @@ std::string Printf(const char* format, double a, double b) {
 
 void RezText::Line(std::string_view utf8) {
     std::string line = Utf8ToCp866(utf8);
-    while (HasDigitInCodeColumns(line)) line.insert(0, " ");
+    while (HasDigitInCodeColumns(line)) line.insert(line.begin(), ' ');
     Append(std::move(line));
 }
 
