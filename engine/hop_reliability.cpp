@@ -36,7 +36,7 @@ void MultipathOutage(const TerrainProfile& profile, HopResult& hop) {
     r.multipathPct = p530::FadeExceeded(path, hop.marginDb);
     r.yearConversionDb = p530::WorstMonthToYearDb(hop.conditions.latitudeDeg, hop.geometry.lengthKm,
                                                   p530::PathInclinationMrad(path));
-    r.multipathYearPct = p530::AverageYearPercent(r.multipathPct, r.yearConversionDb);
+    r.multipathYearPct = p530::FadeExceeded(path, hop.marginDb, r.yearConversionDb);
     if (hop.station.diversityOrder > 1) {
         const p530::SpaceDiversity link{DiversitySpacingM(hop.wavelengthM), fGHz, hop.geometry.lengthKm,
                                         r.occurrencePct};

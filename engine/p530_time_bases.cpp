@@ -21,10 +21,6 @@ double WorstMonthToYearDb(double latitudeDeg, double pathKm, double inclinationM
     return std::clamp(dg, 0.0, kLargestConversionDb);
 }
 
-double AverageYearPercent(double worstMonthPct, double conversionDb) {
-    return std::pow(10.0, -conversionDb / 10) * worstMonthPct;
-}
-
 }  // namespace vakrel::p530
 
 namespace vakrel::p841 {

@@ -11,9 +11,6 @@ namespace vakrel::p530 {
 // of the worst month), and a year above its own worst month cannot be.
 double WorstMonthToYearDb(double latitudeDeg, double pathKm, double inclinationMrad);
 
-// Step 4: p = 10^(-ΔG/10) pw, %.
-double AverageYearPercent(double worstMonthPct, double conversionDb);
-
 }  // namespace vakrel::p530
 
 namespace vakrel::p841 {
