@@ -13,9 +13,9 @@ namespace vakrel {
 
 namespace {
 
-constexpr double kRadiusPerK = 6371.0;         // km: the figure's k_e times the earth's mean radius
-constexpr double kNearCriticalF1 = 0.3;         // a point this near the critical clearance is part of it
-constexpr double kExtendedShareOfPath = 0.1;    // a run over a tenth of the path is extended
+constexpr double kRadiusPerK = 6371.0;        // km: the figure's k_e times the earth's mean radius
+constexpr double kNearCriticalF1 = 0.3;       // a point this near the critical clearance is part of it
+constexpr double kExtendedShareOfPath = 0.1;  // a run over a tenth of the path is extended
 constexpr double kRaiseStepM = 0.1;
 
 double FirstFresnelRadiusM(const Clearance& c) { return c.zoneRadiusM * std::sqrt(3.0); }

@@ -6,8 +6,8 @@
 #include "codepage.h"
 #include "hop_calculation.h"
 #include "number_format.h"
-#include "parameter_line.h"
 #include "p530_clearance.h"
+#include "parameter_line.h"
 #include "rez_lines.h"
 
 namespace vakrel {
@@ -93,7 +93,8 @@ void LabelRanges(const HopInputs& in, Notes& note) {
     if (s[4] < 0) note.Station(5, s[4], "0 м и выше", "взята как задана");
     if (s[9] < 0) note.Station(10, s[9], "0 м и выше", "взята как задана");
     if (s[11] < 0 || s[11] > 100) note.Station(12, s[11], "0..100 %", "сравнивается как задана");
-    if (!(s[12] > 0 && s[12] <= 100)) note.Station(13, s[12], "0..100 %", "взято 100 (предыдущих интервалов нет)");
+    // 0 is the usual "no preceding hop"; only a value beyond 0-100 is doubtful.
+    if (s[12] < 0 || s[12] > 100) note.Station(13, s[12], "0..100 %", "взято 100 (предыдущих интервалов нет)");
     if (CodeOutside(s[13], 0, 1)) note.Station(14, s[13], "0..1", "взят аналоговый");
     if (CodeOutside(s[14], 1, 8)) note.Station(15, s[14], "1..8", "взято " + std::to_string(in.station[14] < 1 ? 1 : 8));
 }
