@@ -18,12 +18,10 @@ const char* CaseName(p530::ClearanceCase c) {
 
 std::string ClearanceVerdict(const HopResult& hop) {
     const MinimumKResult& m = hop.minimumK;
-    if (m.met) return "высоты антенн удовлетворяют критерию просвета P.530";
-    const std::string raise = Printf("поднять обе антенны на %.1f м", m.raiseM);
+    if (m.met) return "просвет по P.530 обеспечен";
     if (hop.propagationUsed == Propagation::Troposcatter)
-        return "интервал рассчитан как тропосферный, критерий просвета P.530 к нему не относится; для прямой "
-               "видимости нужно " + raise;
-    return "высоты антенн НЕ удовлетворяют критерию просвета P.530: " + raise;
+        return Printf("ТРЛ: просвет P.530 не требуется (для прямой видимости +%.1f м)", m.raiseM);
+    return Printf("просвет по P.530 НЕ обеспечен: поднять обе антенны на %.1f м", m.raiseM);
 }
 
 void ClearanceSection(RezText& rez, const HopResult& hop) {
@@ -46,7 +44,7 @@ void ClearanceSection(RezText& rez, const HopResult& hop) {
     rez.Wrapped(std::string("    Случай: ") + CaseName(m.clearanceCase) +
                 Printf(". Нужно 1.0 F1 при медианном k и %.1f F1 при k_e;", m.requiredFraction) +
                 Printf(" есть %.2f F1 и %.2f F1.", m.medianInF1, m.minimumInF1));
-    rez.Wrapped("  ВЫВОД ПО ПРОСВЕТУ: " + ClearanceVerdict(hop) + ".");
+    rez.Line("  ВЫВОД: " + ClearanceVerdict(hop) + ".");
     rez.Line();
 }
 

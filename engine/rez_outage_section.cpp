@@ -6,11 +6,9 @@ namespace vakrel {
 
 std::string ReliabilityVerdict(const HopResult& hop) {
     const ReliabilityResult& r = hop.reliability;
-    const std::string figures = "надежность за средний год " + Trimmed(FormatReliabilityValue(r.reliabilityPct)) +
-                                " % (с предыдущими интервалами " + Trimmed(FormatReliabilityValue(r.chainPct)) +
-                                " %) при требуемой " +
-                                Trimmed(FormatReliabilityValue(hop.station.requiredReliabilityPct)) + " %";
-    return figures + (r.met ? ": требование выполнено" : ": требование НЕ выполнено");
+    return "требование " + Trimmed(FormatReliabilityValue(hop.station.requiredReliabilityPct)) + " % " +
+           (r.met ? "выполнено: " : "НЕ выполнено: ") + Trimmed(FormatReliabilityValue(r.chainPct)) +
+           " % за средний год";
 }
 
 void WarningsSection(RezText& rez, const HopResult& hop) {
@@ -65,15 +63,16 @@ void OutageSection(RezText& rez, const HopResult& hop) {
     rez.Coded(48, "Требование выполнено (1 да, 0 нет)", r.met ? 1 : 0);
     rez.Wrapped("    Требование сравнивается со средним годом (код 47 с кодом 46). Дождь идет в неготовность, "
                 "многолучевость - в показатели качества (P.530, п. 8).");
-    rez.Wrapped("  ВЫВОД ПО НАДЕЖНОСТИ: " + ReliabilityVerdict(hop) +
-                Printf("; перерывы %.0f с за наихудший месяц, %.1f мин за год.", r.worstMonthOutageS, r.yearOutageMin));
+    rez.Line("  ВЫВОД: " + ReliabilityVerdict(hop) + ".");
+    rez.Line(Printf("    Перерывы связи: %.0f с за наихудший месяц, %.1f мин за средний год.", r.worstMonthOutageS,
+                    r.yearOutageMin));
     rez.Line();
 }
 
 void VerdictSection(RezText& rez, const HopResult& hop) {
     rez.Line("  ИТОГ");
-    rez.Wrapped("    Просвет: " + ClearanceVerdict(hop) + ".");
-    rez.Wrapped("    Надежность: " + ReliabilityVerdict(hop) + ".");
+    rez.Wrapped("    - " + ClearanceVerdict(hop) + ".");
+    rez.Wrapped("    - " + ReliabilityVerdict(hop) + ".");
 }
 
 }  // namespace vakrel

@@ -24,7 +24,7 @@ void OutageSection(RezText& rez, const HopResult& hop);
 std::string ClearanceVerdict(const HopResult& hop);
 std::string ReliabilityVerdict(const HopResult& hop);
 
-// The closing verdict: one line for the clearance, one for the reliability.
+// The closing verdict: one line for the clearance, one for the reliability (each also closes its section).
 void VerdictSection(RezText& rez, const HopResult& hop);
 
 }  // namespace vakrel
