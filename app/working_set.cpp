@@ -1,21 +1,13 @@
 #include "working_set.h"
 
 #include "codepage.h"
+#include "conditions_file.h"
 #include "earth_radius.h"
 #include "hop_model.h"
 #include "parameter_line.h"
 #include "text_file.h"
 
 namespace vakrel {
-
-namespace {
-
-// The conditions file's lines the main window reads (1-based).
-constexpr int kMonthLine = 17;
-constexpr int kRegionLine = 18;
-constexpr int kGradientLine = 23;
-
-}  // namespace
 
 void LoadWorkingProfile(HopModel& model) { model.profile = ReadProfileFile(kWorkingProfile); }
 
@@ -27,15 +19,7 @@ void LoadWorkingStation(HopModel& model) {
 }
 
 void LoadWorkingConditions(HopModel& model) {
-    const std::string bytes = ReadFileBytes(kWorkingConditions);
-    LineReader in(bytes);
-    Refraction& r = model.refraction;
-    for (int line = 1; line <= kGradientLine; ++line) {
-        const std::string text = in.ReadLine();
-        if (line == kMonthLine) r.month = TruncateToInt(ReadValueField(text));
-        if (line == kRegionLine) r.region = TruncateToInt(ReadValueField(text));
-        if (line == kGradientLine) r.gradient = ReadValueField(text);
-    }
+    model.refraction = RefractionFromConditions(LoadConditionsFile(kWorkingConditions).params);
     DeriveModelEarthRadius(model);
 }
 

@@ -20,8 +20,9 @@ void LoadWorkingProfile(HopModel& model);
 // The station lines and values, then the antenna heights (values 5 and 10) and the working
 // frequency (value 11).
 void LoadWorkingStation(HopModel& model);
-// Month (line 17), region (line 18) and refraction gradient (line 23) of the conditions file,
-// then the effective earth radius. The refraction coefficient is not read.
+// Month (line 17), region (line 18), refraction gradient (line 23) and refraction coefficient
+// (line 30) of the conditions file, read as the engine reads them, then the effective earth
+// radius: the same files give the same earth whether or not the conditions editor ran before.
 void LoadWorkingConditions(HopModel& model);
 // The effective earth radius from the model's refraction data; may set month and gradient.
 void DeriveModelEarthRadius(HopModel& model);

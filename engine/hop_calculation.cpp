@@ -1,7 +1,9 @@
 #include "hop_calculation.h"
 
 #include "earth_radius.h"
+#include "hop_clearance.h"
 #include "hop_reliability.h"
+#include "input_warnings.h"
 #include "p525_free_space.h"
 #include "path_loss.h"
 
@@ -13,7 +15,7 @@ HopResult CalculateHop(const HopInputs& in) {
     hop.station = InterpretStation(in.station);
     hop.frequencyMHz = hop.station.frequencyMHz;
     hop.wavelengthM = WavelengthM(hop.frequencyMHz);
-    hop.conditions = InterpretConditions(in.conditions, in.refraction.gradient, hop.frequencyMHz / 1000);
+    hop.conditions = InterpretConditions(in.conditions, in.radiusKm, hop.frequencyMHz / 1000);
     hop.radiusKm = in.radiusKm;
     hop.kFactor = in.radiusKm / kEarthRadiusKm;
 
@@ -27,7 +29,10 @@ HopResult CalculateHop(const HopInputs& in) {
     hop.receivedDbw = hop.station.txPowerDbw + hop.station.txGainDb - hop.station.txFeederLossDb +
                       hop.station.rxGainDb - hop.station.rxFeederLossDb - hop.loss.totalDb;
     hop.marginDb = hop.receivedDbw - hop.station.sensitivityDbw;
+    ComputeClearanceAtMinimumK(profile, hop);
     ComputeReliability(profile, hop);
+    hop.warnings = in.warnings;
+    for (std::string& w : DoubtfulValues(in, hop)) hop.warnings.push_back(std::move(w));
     return hop;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "conditions_file.h"
+#include "input_warnings.h"
 #include "io_error.h"
 #include "number_format.h"
 #include "profile_file.h"
@@ -15,9 +16,7 @@ namespace vakrel {
 namespace {
 
 constexpr int kFrequencyParam = 11;     // station characteristic number
-constexpr int kMonthParam = 3;          // conditions parameter numbers
-constexpr int kRegionParam = 4;
-constexpr int kGradientParam = 9;
+constexpr int kGradientParam = 9;       // conditions parameter numbers
 constexpr int kCoefficientParam = 16;
 
 std::string Number(double value) { return FormatGeneral(value, '.'); }
@@ -81,10 +80,8 @@ HopInputs ReadHopInputs(const std::string& profilePath, const std::string& stati
 
     const ConditionsFile conditions = ReadOrRefuse(conditionsPath, [&] { return LoadConditionsFile(conditionsPath); });
     std::copy(conditions.params.begin(), conditions.params.end(), in.conditions.begin());
-    in.refraction.month = TruncateToInt(in.conditions[kMonthParam - 1]);
-    in.refraction.region = TruncateToInt(in.conditions[kRegionParam - 1]);
-    in.refraction.gradient = in.conditions[kGradientParam - 1];
-    in.refraction.coefficient = in.conditions[kCoefficientParam - 1];
+    NoteUnreadableFields(station, stationPath, conditions, conditionsPath, in.warnings);
+    in.refraction = RefractionFromConditions(in.conditions);
     in.radiusKm = DeriveEarthRadius(in.refraction);
     if (!IsUsableRadius(in.radiusKm))
         throw InputError("файл " + conditionsPath + ", строки " +

@@ -31,6 +31,7 @@ struct HopInputs {
     std::array<double, 16> conditions{};  // the 16 propagation conditions, in file order
     Refraction refraction;                // month, region, gradient, coefficient as used
     double radiusKm = 0;                  // effective earth radius
+    std::vector<std::string> warnings;    // "Внимание: …" for value fields that do not parse
 };
 
 // Rows "distance height" after 15 header lines, up to a row of distance 0 after the first or

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kLargestDiversityOrder = 8;
 constexpr double kSurfaceRefractivityDefault = 315.0;  // ITU-R P.453 world mean N0
+constexpr double kTropicsDeg = 23.44;                   // the tropics of Cancer and Capricorn
 
 // Parameter 2, underlying surface of the whole path, as ground constants of the smooth-earth
 // diffraction term (P.527-6 at the working frequency): 1 dry ground, 2 wet ground or flood plain,
@@ -67,8 +68,9 @@ StationParameters InterpretStation(const std::array<double, 15>& v) {
     return s;
 }
 
-ConditionParameters InterpretConditions(const std::array<double, 16>& v, double gradientUsed,
-                                        double frequencyGHz) {
+double RefractivityLapseOf(double radiusKm) { return 157 * (1 - kEarthRadiusKm / radiusKm); }
+
+ConditionParameters InterpretConditions(const std::array<double, 16>& v, double radiusKm, double frequencyGHz) {
     ConditionParameters c;
     const int type = TruncateToInt(v[0]);
     c.propagation = type >= 1 && type <= 5 ? static_cast<Propagation>(type) : Propagation::Automatic;
@@ -80,7 +82,9 @@ ConditionParameters InterpretConditions(const std::array<double, 16>& v, double 
     c.reflectingSurface = ReflectingSurface(TruncateToInt(v[5]), v[11], v[12], frequencyGHz);
     c.dN1 = v[6];
     c.surfaceRefractivity = v[7] > 0 ? v[7] : kSurfaceRefractivityDefault;
-    c.refractivityLapse = gradientUsed * 1000;
+    c.refractivityLapse = RefractivityLapseOf(radiusKm);
+    c.latitudeDeg = kAssumedLatitudeDeg;
+    c.tropicalClimate = std::fabs(c.latitudeDeg) < kTropicsDeg;
     c.meanRainRateMmH = std::max(v[13], 0.0);
     c.rainProbabilityPct = std::clamp(v[14], 0.0, 100.0);
     return c;

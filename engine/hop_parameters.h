@@ -46,15 +46,25 @@ struct ConditionParameters {
     p527::Electrical reflectingSurface;          // parameters 6, 12, 13
     double dN1;                                  // parameter 7, N-units/km
     double surfaceRefractivity;                  // parameter 8, N0
-    double refractivityLapse;                    // the gradient used for the radius, N-units/km
+    double refractivityLapse;                    // ΔN of the radius used, N-units/km (k = 157/(157 - ΔN))
+    double latitudeDeg;                          // assumed: no file gives it
+    bool tropicalClimate;                        // follows from the assumed latitude
     double meanRainRateMmH;                      // parameter 14
     double rainProbabilityPct;                   // parameter 15
 };
 
 StationParameters InterpretStation(const std::array<double, 15>& values);
-// `gradientUsed` is -dN/dh in N-units/m as the effective radius took it (the table value of a
-// typical region, else parameter 9).
-ConditionParameters InterpretConditions(const std::array<double, 16>& values, double gradientUsed,
+// The latitude taken for the time-base conversion and the climate, since no file gives one: the
+// regions of the refraction table lie in the temperate zone, and 50° is within the band |ξ| > 45°
+// of P.530-17 §2.3.4 that holds most of them.
+inline constexpr double kAssumedLatitudeDeg = 50;
+
+// ΔN (N-units/km) of an earth of `radiusKm`: k = radius / 6370 and k = 157 / (157 - ΔN), so that
+// every radius the rule can give, the 8500 km of a zero gradient included, has its own ΔN.
+double RefractivityLapseOf(double radiusKm);
+
+// `radiusKm` is the effective radius the hop is computed on.
+ConditionParameters InterpretConditions(const std::array<double, 16>& values, double radiusKm,
                                         double frequencyGHz);
 
 // The reflection coefficient of the reflecting plane at grazing angle psi (horizontal

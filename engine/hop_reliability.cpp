@@ -1,6 +1,7 @@
 // Outage of the hop: multipath fading of the worst month (P.530-17 §2.3) or troposcatter fading
 // (P.617-5 with Rayleigh branches), reduced by diversity, plus the rain outage of the average
-// year (P.837-7, P.838-3, P.530-17 §2.4); the hop fails while either one holds.
+// year (P.837-7, P.838-3, P.530-17 §2.4); the hop fails while either one holds. Each is also
+// turned to the other time base (P.530-17 §2.3.4, P.841-6), and the totals are formed on each.
 #include "hop_reliability.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "p530_diversity.h"
 #include "p530_multipath.h"
 #include "p530_rain.h"
+#include "p530_time_bases.h"
 #include "p617_troposcatter.h"
 #include "path_loss.h"
 #include "p837_rain_rate.h"
@@ -20,6 +22,8 @@ namespace vakrel {
 namespace {
 
 constexpr double kRainModelLowestGHz = 1.0;  // P.838-3 starts at 1 GHz; below, rain is ignored
+constexpr double kSecondsInWorstMonth = 30 * 86400.0;
+constexpr double kMinutesInYear = 365.25 * 1440.0;
 
 void MultipathOutage(const TerrainProfile& profile, HopResult& hop) {
     ReliabilityResult& r = hop.reliability;
@@ -30,6 +34,9 @@ void MultipathOutage(const TerrainProfile& profile, HopResult& hop) {
                                    r.geoclimaticFactor};
     r.occurrencePct = p530::OccurrenceFactor(path);
     r.multipathPct = p530::FadeExceeded(path, hop.marginDb);
+    r.yearConversionDb = p530::WorstMonthToYearDb(hop.conditions.latitudeDeg, hop.geometry.lengthKm,
+                                                  p530::PathInclinationMrad(path));
+    r.multipathYearPct = p530::FadeExceeded(path, hop.marginDb, r.yearConversionDb);
     if (hop.station.diversityOrder > 1) {
         const p530::SpaceDiversity link{DiversitySpacingM(hop.wavelengthM), fGHz, hop.geometry.lengthKm,
                                         r.occurrencePct};
@@ -41,9 +48,11 @@ void MultipathOutage(const TerrainProfile& profile, HopResult& hop) {
 void ScatterOutage(const TerrainProfile& profile, HopResult& hop) {
     ReliabilityResult& r = hop.reliability;
     const double scale = p617::ScatterScale(ScatterPathOf(profile, hop));
-    r.multipathPct = TroposcatterOutage(hop.marginDb, scale, 1);
+    // The P.617 variability is a statistic of the year; its worst month follows the global law of P.841.
+    r.multipathYearPct = TroposcatterOutage(hop.marginDb, scale, 1);
+    r.multipathPct = p841::WorstMonthPercent(r.multipathYearPct);
     const double withDiversity = TroposcatterOutage(hop.marginDb, scale, hop.station.diversityOrder);
-    r.diversityGain = withDiversity > 0 ? std::max(1.0, r.multipathPct / withDiversity) : 1.0;
+    r.diversityGain = withDiversity > 0 ? std::max(1.0, r.multipathYearPct / withDiversity) : 1.0;
 }
 
 void RainOutage(HopResult& hop) {
@@ -57,6 +66,22 @@ void RainOutage(HopResult& hop) {
     const p530::RainPath path{hop.geometry.lengthKm, fGHz, r.rainRateMmH, r.rainSpecificDbKm, horizontal.alpha};
     r.rainAttenuationDb = p530::Attenuation001(path);
     r.rainPct = p530::PercentExceeded(path, hop.marginDb);
+}
+
+// The totals of both time bases from their parts, and what they mean against the requirement,
+// which is judged on the average year.
+void CombineOutages(const StationParameters& station, ReliabilityResult& r) {
+    r.rainWorstMonthPct = p841::WorstMonthPercent(r.rainPct);
+    r.performancePct = r.multipathPct / r.diversityGain;
+    r.unavailabilityPct = r.rainPct;
+    r.worstMonthPct = std::min(100.0, r.performancePct + r.rainWorstMonthPct);
+    r.yearPct = std::min(100.0, r.multipathYearPct / r.diversityGain + r.rainPct);
+    r.worstMonthOutageS = r.worstMonthPct / 100 * kSecondsInWorstMonth;
+    r.yearOutageMin = r.yearPct / 100 * kMinutesInYear;
+    r.totalPct = r.yearPct;
+    r.reliabilityPct = 100 - r.totalPct;
+    r.chainPct = r.reliabilityPct * station.precedingReliabilityPct / 100;
+    r.met = r.chainPct >= station.requiredReliabilityPct;
 }
 
 }  // namespace
@@ -82,14 +107,11 @@ void ComputeReliability(const TerrainProfile& profile, HopResult& hop) {
     RainOutage(hop);
     if (hop.marginDb <= 0) {
         // The median signal itself is below the sensitivity: the hop is out all the time.
-        r.multipathPct = 100;
+        r.multipathPct = r.multipathYearPct = 100;
         r.diversityGain = 1;
         r.rainPct = r.rainAttenuationDb > 0 ? 100 : 0;
     }
-    r.totalPct = std::min(100.0, r.multipathPct / r.diversityGain + r.rainPct);
-    r.reliabilityPct = 100 - r.totalPct;
-    r.chainPct = r.reliabilityPct * hop.station.precedingReliabilityPct / 100;
-    r.met = r.chainPct >= hop.station.requiredReliabilityPct;
+    CombineOutages(hop.station, r);
 }
 
 }  // namespace vakrel

@@ -5,6 +5,8 @@
 
 #include "itu_validation_tables.h"
 #include "p526_diffraction.h"
+#include "p530_clearance.h"
+#include "p530_time_bases.h"
 #include "p676_gas.h"
 #include "p837_rain_rate.h"
 #include "p838_rain.h"
@@ -102,6 +104,16 @@ void CheckFlatEarth(std::vector<Check>& out) {
     }
 }
 
+void CheckTimeBasesAndMinimumK(std::vector<Check>& out) {
+    for (const KFactorCase& c : kP530Figure3Cases)
+        Relative(out, "P.530-17 Figure 3 d=" + Num(c.pathKm) + " km: k_e", c.kFactor, p530::MinimumKFactor(c.pathKm));
+    for (const YearConversionCase& c : kP530YearCases)
+        out.push_back({"P.530-17 §2.3.4 lat=" + Num(c.latitudeDeg) + " d=" + Num(c.pathKm) + ": dG", c.conversionDb,
+                       p530::WorstMonthToYearDb(c.latitudeDeg, c.pathKm, c.inclinationMrad), 1e-5});
+    for (const WorstMonthCase& c : kP841Cases)
+        Relative(out, "P.841-6 p=" + Num(c.yearPct) + ": pw", c.worstMonthPct, p841::WorstMonthPercent(c.yearPct));
+}
+
 }  // namespace
 
 std::vector<Check> RunAll() {
@@ -111,6 +123,7 @@ std::vector<Check> RunAll() {
     CheckP837(out);
     CheckPath3(out);
     CheckFlatEarth(out);
+    CheckTimeBasesAndMinimumK(out);
     return out;
 }
 

@@ -158,4 +158,28 @@ const std::vector<FlatEarthCase> kFlat100Cases = {
     {50, 253.50188255, 253.50188255},
 };
 
+// P.530-17 Figure 3 between the read points, straight in log d: 42 km lies at ln(42/40)/ln(50/40)
+// = 0.21865 of the way from 0.73 (40 km) to 0.77 (50 km); 25 km at 0.55034 from 0.62 to 0.68;
+// outside 10-200 km the end values.
+const std::vector<KFactorCase> kP530Figure3Cases = {
+    {42, 0.738746}, {25, 0.653020}, {5, 0.53}, {300, 0.96},
+};
+
+// P.530-17 §2.3.4 eq 23: dG = 10.5 - 5.6 log(1.1 -+ |cos 2ξ|^0.7) - 2.7 log d + 1.7 log(1 + |εp|).
+// 50°, 42 km, 0.48095 mrad: |cos 100°|^0.7 = 0.29363, -5.6 log 0.80637 = 0.52343, -2.7 log 42 =
+// -4.38278, 1.7 log 1.48095 = 0.28992: 6.93049 dB. 30° ("+" form): -5.6 log(1.1 + 0.5^0.7 = 1.71556)
+// = -1.31309: 5.09446 dB. 45°: -5.6 log 1.1 = -0.23180, 20 km: 6.75542 dB. 60°, 2 km: 11.68 dB, held
+// at 10.8; 50°, 10^6 km: below 0, held at 0.
+const std::vector<YearConversionCase> kP530YearCases = {
+    {50, 42, 20.2 / 42, 6.930491}, {30, 42, 20.2 / 42, 5.094456}, {45, 20, 0, 6.755420}, {60, 2, 0, 10.8},
+    {50, 1e6, 0, 0},
+};
+
+// P.841-6 eq 1-2 with Q1 = 2.85, β = 0.13: pw = 2.85 p^0.87 for 1.6e-5 % < p < 3 % (0.01 %: 0.051861;
+// 1 %: 2.85), 12 p below (1e-6 %: 1.2e-5), 2.85·3^-0.13 p from 3 % to 30 % (10 %: 24.70695), and
+// Q falling to 1 at 100 % above (50 %: 84.16325).
+const std::vector<WorstMonthCase> kP841Cases = {
+    {1e-6, 1.2e-5}, {0.001, 0.00699592}, {0.01, 0.0518615}, {1, 2.85}, {10, 24.70695}, {50, 84.16325}, {100, 100},
+};
+
 }  // namespace vakrel::validation

@@ -39,4 +39,21 @@ struct FlatEarthCase {
 };
 extern const std::vector<FlatEarthCase> kFlat100Cases;
 
+// Worked values of the models that ITU-R gives no validation data for, each evaluated by hand from
+// the Recommendation's text (noted per table in itu_validation_tables.cpp).
+struct KFactorCase {
+    double pathKm, kFactor;
+};
+extern const std::vector<KFactorCase> kP530Figure3Cases;
+
+struct YearConversionCase {
+    double latitudeDeg, pathKm, inclinationMrad, conversionDb;
+};
+extern const std::vector<YearConversionCase> kP530YearCases;
+
+struct WorstMonthCase {
+    double yearPct, worstMonthPct;
+};
+extern const std::vector<WorstMonthCase> kP841Cases;
+
 }  // namespace vakrel::validation

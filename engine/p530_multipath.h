@@ -24,7 +24,9 @@ double PathInclinationMrad(const MultipathPath& path);
 double OccurrenceFactor(const MultipathPath& path);
 
 // pw, % of the worst month in which the fade depth A (dB) is exceeded, for every depth (§2.3.2,
-// eqs 10-18: the deep-fade law of eq 7 from A_t up, the interpolation below).
-double FadeExceeded(const MultipathPath& path, double fadeDepthDb);
+// eqs 10-18: the deep-fade law of eq 7 from A_t up, the interpolation below). With the conversion
+// factor ΔG of §2.3.4 (dB, see p530_time_bases.h) the same for the average year: the deep-fade
+// tail and p_t are lowered by 10^(-ΔG/10) before the interpolation (§2.3.4 steps 3-4).
+double FadeExceeded(const MultipathPath& path, double fadeDepthDb, double yearConversionDb = 0);
 
 }  // namespace vakrel::p530

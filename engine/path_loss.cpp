@@ -62,6 +62,16 @@ std::optional<ReflectionResult> ReflectedRay(const TerrainProfile& profile, cons
     return r;
 }
 
+double TotalLossDb(const LossResult& parts, double diffractionDb, Propagation type) {
+    const double groundWave = parts.freeSpaceDb + diffractionDb;
+    switch (type) {
+        case Propagation::LineOfSightReflected: return groundWave - parts.interferenceDb + parts.gasDb;
+        case Propagation::Troposcatter: return parts.troposcatterDb + parts.gasDb;
+        case Propagation::DiffractionAndScatter: return PowerSum(groundWave, parts.troposcatterDb) + parts.gasDb;
+        default: return groundWave + parts.gasDb;
+    }
+}
+
 void ComputeLosses(const TerrainProfile& profile, HopResult& hop) {
     const HopGeometry& g = hop.geometry;
     LossResult& loss = hop.loss;
@@ -84,22 +94,10 @@ void ComputeLosses(const TerrainProfile& profile, HopResult& hop) {
     if (diffraction.actual.transHorizon)
         hop.bullingtonPoint = HopPoint{diffraction.actual.pointDistanceKm, diffraction.actual.pointAboveLosM};
 
-    switch (type) {
-        case Propagation::LineOfSightReflected:
-            if (hop.reflection) loss.interferenceDb = hop.reflection->interferenceDb;
-            loss.totalDb = groundWave - loss.interferenceDb;
-            break;
-        case Propagation::Troposcatter:
-            loss.totalDb = loss.troposcatterDb;
-            loss.scatterDominates = true;
-            break;
-        case Propagation::DiffractionAndScatter:
-            loss.totalDb = PowerSum(groundWave, loss.troposcatterDb);
-            loss.scatterDominates = loss.troposcatterDb < groundWave;
-            break;
-        default: loss.totalDb = groundWave; break;
-    }
-    loss.totalDb += loss.gasDb;
+    if (type == Propagation::LineOfSightReflected && hop.reflection) loss.interferenceDb = hop.reflection->interferenceDb;
+    loss.scatterDominates = type == Propagation::Troposcatter ||
+                            (type == Propagation::DiffractionAndScatter && loss.troposcatterDb < groundWave);
+    loss.totalDb = TotalLossDb(loss, loss.diffractionDb, type);
 }
 
 }  // namespace vakrel

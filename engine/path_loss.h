@@ -19,6 +19,10 @@ std::optional<ReflectionResult> ReflectedRay(const TerrainProfile& profile, cons
 // under the two antennas.
 p617::TroposcatterPath ScatterPathOf(const TerrainProfile& profile, const HopResult& hop);
 
+// The median loss of the path from its parts for propagation `type`, with `diffractionDb` taken as
+// the diffraction loss (the median one, or the one at minimum k), gases included.
+double TotalLossDb(const LossResult& parts, double diffractionDb, Propagation type);
+
 // Fills hop.loss (and hop.bullingtonPoint) for hop.propagationUsed.
 void ComputeLosses(const TerrainProfile& profile, HopResult& hop);
 

@@ -48,24 +48,77 @@ std::string FormatCodedValue(double value) {
     return field;
 }
 
+std::string FormatReliabilityValue(double percent) {
+    const double outage = 100 - percent;
+    if (!(outage > 0) || !(percent > 0)) return FormatCodedValue(percent);
+    constexpr int kFewest = 3, kMost = 7;  // "99.9999999" fills the 10 columns of the field
+    const int wanted = static_cast<int>(std::ceil(-std::log10(outage))) + 1;
+    const int decimals = wanted < kFewest ? kFewest : (wanted > kMost ? kMost : wanted);
+    const double scale = std::pow(10.0, decimals);
+    // Cut to the decimals shown; the small allowance keeps 99.99 from becoming 99.98999.
+    double shown = std::floor(percent * scale + 1e-6) / scale;
+    if (shown >= 100) shown = 100 - 1 / scale;
+    char text[40];
+    std::snprintf(text, sizeof text, "%10.*f", decimals, shown);
+    return text;
+}
+
+std::string Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+std::string Printf(const char* format, double a, double b) {
+    char text[512];
+    std::snprintf(text, sizeof text, format, a, b);
+    return text;
+}
+
 void RezText::Line(std::string_view utf8) {
     std::string line = Utf8ToCp866(utf8);
-    while (HasDigitInCodeColumns(line)) line.insert(0, " ");
+    while (HasDigitInCodeColumns(line)) line.insert(line.begin(), ' ');
     Append(std::move(line));
 }
 
+void RezText::Wrapped(std::string_view utf8) {
+    const std::string cp866 = Utf8ToCp866(utf8);
+    constexpr std::string_view kIndent = "         ";
+    std::size_t start = 0;
+    while (start < cp866.size()) {
+        const std::size_t width = start == 0 ? kRezWidth : kRezWidth - kIndent.size();
+        std::size_t end = std::min(cp866.size(), start + width);
+        if (end < cp866.size()) {
+            const std::size_t blank = cp866.rfind(' ', end);
+            if (blank != std::string::npos && blank > start + 20) end = blank;
+        }
+        Line(Cp866ToUtf8(std::string(start == 0 ? "" : kIndent) + cp866.substr(start, end - start)));
+        start = end;
+        while (start < cp866.size() && cp866[start] == ' ') ++start;
+    }
+}
+
 void RezText::Coded(int code, std::string_view label, double value) {
+    CodedField(code, label, value, FormatCodedValue(value));
+}
+
+void RezText::CodedReliability(int code, std::string_view label, double percent) {
+    CodedField(code, label, percent, FormatReliabilityValue(percent));
+}
+
+void RezText::CodedField(int code, std::string_view label, double value, const std::string& field) {
     // A reader takes every coded value as a number: inputs that drive a model out of its range
     // are refused rather than written as INF or NAN.
     if (!std::isfinite(value))
         throw InputError("величина \"" + std::string(label) + "\" не определена: проверьте исходные данные");
+    values_.push_back({code, std::string(label), value});
     char codeText[8];
     std::snprintf(codeText, sizeof codeText, "  %3d ", code);
     std::string line = codeText;
     std::string text = Utf8ToCp866(label).substr(0, kLabelWidth);
     line += text;
     line.resize(kValueColumn, ' ');
-    line += FormatCodedValue(value);
+    line += field;
     Append(std::move(line));
 }
 

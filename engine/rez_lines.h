@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vakrel {
 
@@ -15,18 +16,44 @@ inline constexpr std::size_t kRezWidth = 76;
 // below 0.01, %10.3E below 0.001 and from 1e5 up).
 std::string FormatCodedValue(double value);
 
+// The value field of a reliability in %: as many decimals (3 to 7) as show the outage 100 - value
+// with two significant digits, cut rather than rounded so that a value below 100 never reads
+// "100.000" (99.99985, not 100.000, for an outage of 0.00015 %).
+std::string FormatReliabilityValue(double percent);
+
+// `text` without its leading and trailing blanks.
+std::string Trimmed(std::string_view text);
+
+// `format` filled with up to two numbers, for the report's text lines.
+std::string Printf(const char* format, double a, double b = 0);
+
+// A coded value as written: code, label (UTF-8, with its unit after the last comma) and value.
+struct CodedValue {
+    int code;
+    std::string label;
+    double value;
+};
+
 // Accumulates the file's bytes. Texts are given in UTF-8 and stored in code page 866.
 class RezText {
 public:
     // A line of text; a text that would fill columns 3-5 with a digit is moved right by a blank.
     void Line(std::string_view utf8 = {});
+    // A text of any length, wrapped at blanks into lines of the file's width; the lines after the
+    // first are indented under it.
+    void Wrapped(std::string_view utf8);
     // A coded line; `label` is cut to the 58 columns of its field.
     void Coded(int code, std::string_view label, double value);
+    // A coded reliability (%), written by FormatReliabilityValue.
+    void CodedReliability(int code, std::string_view label, double percent);
     const std::string& bytes() const { return bytes_; }
+    const std::vector<CodedValue>& values() const { return values_; }
 
 private:
+    void CodedField(int code, std::string_view label, double value, const std::string& field);
     void Append(std::string line);
     std::string bytes_;
+    std::vector<CodedValue> values_;
 };
 
 }  // namespace vakrel

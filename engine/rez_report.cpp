@@ -5,6 +5,7 @@
 
 #include "codepage.h"
 #include "rez_lines.h"
+#include "rez_sections.h"
 
 namespace vakrel {
 
@@ -32,12 +33,6 @@ const char* PropagationName(Propagation p) {
         case Propagation::Automatic: break;
     }
     return "выбирается программой";
-}
-
-std::string Printf(const char* format, double a, double b = 0) {
-    char text[120];
-    std::snprintf(text, sizeof text, format, a, b);
-    return text;
 }
 
 // A list of points in the order the windowed program reads: count, distances, offsets.
@@ -70,7 +65,7 @@ void Inputs(RezText& rez, const HopInputs& in, const HopResult& hop) {
     rez.Line(std::string("    режим: ") + (s.digital ? "цифровой" : "аналоговый") +
              Printf("; кратность разнесения %.0f;", s.diversityOrder));
     rez.Line(Printf("    район %.0f, месяц %.0f; ", in.refraction.region, in.refraction.month) +
-             Printf("градиент рефракции %.3f 1/м.", in.refraction.gradient));
+             Printf("градиент рефракции %.3f 1/м; k = %.4f.", in.refraction.gradient, hop.kFactor));
     rez.Line(std::string("    Тип РРВ: ") + PropagationName(hop.conditions.propagation) + ".");
     rez.Line();
 }
@@ -148,67 +143,29 @@ void Budget(RezText& rez, const HopResult& hop) {
     rez.Line();
 }
 
-void Fading(RezText& rez, const HopResult& hop) {
-    const ReliabilityResult& r = hop.reliability;
-    rez.Line("  Замирания и надежность связи");
-    if (hop.loss.scatterDominates) {
-        rez.Line("    Замирания тропосферного сигнала: медленные по P.617, быстрые рэлеевские.");
-    } else {
-        rez.Line("    Многолучевые замирания наихудшего месяца по P.530-17:");
-        rez.Coded(211, "Географо-климатический коэффициент K", r.geoclimaticFactor);
-        rez.Coded(212, "Неровность рельефа s_a (по профилю), м", r.roughnessM);
-        rez.Coded(213, "Коэффициент возникновения замираний p0, %", r.occurrencePct);
-    }
-    rez.Coded(40, "Вероятность замираний ниже порога без разнесения, %", r.multipathPct);
-    rez.Coded(214, "Интенсивность дождя R0.01 (P.837), мм/ч", r.rainRateMmH);
-    rez.Coded(215, "Погонное ослабление в дожде (P.838, гориз.), дБ/км", r.rainSpecificDbKm);
-    rez.Coded(41, "Ослабление в дожде, превышаемое 0.01 % времени, дБ", r.rainAttenuationDb);
-    rez.Coded(42, "Вероятность перерыва связи из-за дождя, %", r.rainPct);
-    rez.Coded(43, "Выигрыш от разнесенного приема (коэффициент)", r.diversityGain);
-    rez.Coded(44, "Суммарная вероятность перерыва связи, %", r.totalPct);
-    rez.Coded(45, "Надежность связи на интервале, %", r.reliabilityPct);
-    rez.Coded(46, "Требуемая надежность связи, %", hop.station.requiredReliabilityPct);
-    rez.Coded(47, "Надежность с учетом предыдущих интервалов, %", r.chainPct);
-    rez.Coded(48, "Требование выполнено (1 да, 0 нет)", r.met ? 1 : 0);
-    rez.Line();
-    rez.Line(r.met ? "  ВЫВОД: требуемая надежность связи обеспечивается."
-                   : "  ВЫВОД: требуемая надежность связи НЕ обеспечивается.");
-}
-
 }  // namespace
 
-std::string BuildReport(const HopInputs& inputs, const HopResult& hop) {
+RezText BuildReport(const HopInputs& inputs, const HopResult& hop) {
     RezText rez;
     Title(rez);
     Inputs(rez, inputs, hop);
+    WarningsSection(rez, hop);
     Geometry(rez, hop);
     Reflection(rez, hop);
     Losses(rez, hop);
     Budget(rez, hop);
-    Fading(rez, hop);
-    return rez.bytes();
+    ClearanceSection(rez, hop);
+    FadingSection(rez, hop);
+    OutageSection(rez, hop);
+    VerdictSection(rez, hop);
+    return rez;
 }
 
-std::string BuildErrorReport(std::string_view message) {
+RezText BuildErrorReport(std::string_view message) {
     RezText rez;
     Title(rez);
-    std::string text = "  Ошибка: " + std::string(message);
-    // Wrap at blanks so that every line stays within the file's width.
-    const std::string cp866 = Utf8ToCp866(text);
-    constexpr std::string_view kIndent = "         ";
-    std::size_t start = 0;
-    while (start < cp866.size()) {
-        const std::size_t width = start == 0 ? kRezWidth : kRezWidth - kIndent.size();
-        std::size_t end = std::min(cp866.size(), start + width);
-        if (end < cp866.size()) {
-            const std::size_t blank = cp866.rfind(' ', end);
-            if (blank != std::string::npos && blank > start + 20) end = blank;
-        }
-        rez.Line(Cp866ToUtf8(std::string(start == 0 ? "" : kIndent) + cp866.substr(start, end - start)));
-        start = end;
-        while (start < cp866.size() && cp866[start] == ' ') ++start;
-    }
-    return rez.bytes();
+    rez.Wrapped("  Ошибка: " + std::string(message));
+    return rez;
 }
 
 }  // namespace vakrel

@@ -46,6 +46,15 @@ double RadiusFromGradient(double gradient) {
 
 }  // namespace
 
+Refraction RefractionFromConditions(const std::array<double, 16>& params) {
+    Refraction r;
+    r.month = TruncateToInt(params[2]);
+    r.region = TruncateToInt(params[3]);
+    r.gradient = params[8];
+    r.coefficient = params[15];
+    return r;
+}
+
 double RefractionTable(int region, int month) { return kRefractionTable[region - 1][month - 1]; }
 
 double DeriveEarthRadius(Refraction& r) {

@@ -2,6 +2,8 @@
 // The effective earth radius from the refraction data, shared by the windowed program and
 // the calculation engine so that both see the same earth.
 
+#include <array>
+
 namespace vakrel {
 
 inline constexpr double kEarthRadiusKm = 6370.0;
@@ -13,6 +15,11 @@ struct Refraction {
     double gradient = 0;      // -dN/dh in N-units per metre (0.04 = 40 N/km)
     double coefficient = 0;   // refraction coefficient k; 0 or below: not given
 };
+
+// The refraction data of the 16 conditions parameters: 3 month and 4 region (truncated toward
+// zero), 9 gradient and 16 refraction coefficient. The windowed program and the engine both read
+// the conditions through this, so that the same file gives both the same earth.
+Refraction RefractionFromConditions(const std::array<double, 16>& params);
 
 // The table gradient of a typical region (1-21) and month (1-12).
 double RefractionTable(int region, int month);

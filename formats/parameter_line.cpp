@@ -33,14 +33,16 @@ std::string RebuildNameLine(std::string_view keptNameLine, std::string_view name
     return line;
 }
 
-double ReadValueField(std::string_view line) {
-    if (line.size() <= kLabelWidth) return 0;
+double ReadValueField(std::string_view line) { return ParseValueField(line).value_or(0.0); }
+
+std::optional<double> ParseValueField(std::string_view line) {
+    if (line.size() <= kLabelWidth) return std::nullopt;
     std::string field(line.substr(kLabelWidth, kFieldWidth));
     // Blanks in the last three places stand for zeros: a value written with fewer than three
     // decimals still reads ("   12.5  " is 12.500).
     for (std::size_t i = 6; i < field.size(); ++i)
         if (field[i] == ' ') field[i] = '0';
-    return ParseNumber(field).value_or(0.0);
+    return ParseNumber(field);
 }
 
 std::string SuffixOf(std::string_view line) {

@@ -3,6 +3,7 @@
 // conditions files: label in columns 1-65, a 9-character value field in columns 66-74 and a
 // suffix of up to 4 characters in columns 75-78.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ std::string RebuildNameLine(std::string_view keptNameLine, std::string_view name
 // The value of a parameter line; 0 for a line that ends before column 66 or a field that does
 // not parse.
 double ReadValueField(std::string_view line);
+// The same field, or nothing when it holds no number (a short line, blanks, or text): what
+// ReadValueField reads as 0.
+std::optional<double> ParseValueField(std::string_view line);
 
 // The suffix of a parameter line: up to 4 characters from column 75.
 std::string SuffixOf(std::string_view line);

@@ -72,9 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string rez;
     try {
         const vakrel::HopInputs inputs = vakrel::ReadHopInputs(profile.path(), station.path(), conditions.path());
-        rez = vakrel::BuildReport(inputs, vakrel::CalculateHop(inputs));
+        rez = vakrel::BuildReport(inputs, vakrel::CalculateHop(inputs)).bytes();
     } catch (const vakrel::InputError& e) {
-        rez = vakrel::BuildErrorReport(e.what());
+        rez = vakrel::BuildErrorReport(e.what()).bytes();
     }
     CheckResultFile(rez);
     return 0;

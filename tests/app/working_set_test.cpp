@@ -48,7 +48,7 @@ TEST(WorkingSet, ExampleHopFillsTheModel) {
     test::TempDir dir;
     for (const char* name : {"prf.idn", "ttx.idn", "rrv.idn"}) dir.write(name, Example(name));
     HopModel model;
-    model.refraction.coefficient = 1.5;  // only the conditions editor sets it
+    model.refraction.coefficient = 1.5;  // replaced by the file's value
     model.scaleShown = model.curvedLevels = model.resultsLoaded = true;
     LoadIn(dir, model);
 
@@ -65,7 +65,7 @@ TEST(WorkingSet, ExampleHopFillsTheModel) {
     EXPECT_EQ(model.refraction.month, 7);
     EXPECT_DOUBLE_EQ(model.refraction.gradient, 0.045);
     EXPECT_NEAR(model.effectiveEarthRadius, 6370 / (1 - 2 * 0.045 * 3.185), 1e-9);
-    EXPECT_DOUBLE_EQ(model.refraction.coefficient, 1.5);
+    EXPECT_DOUBLE_EQ(model.refraction.coefficient, 1.333);
     EXPECT_FALSE(model.scaleShown || model.curvedLevels || model.resultsLoaded);
     EXPECT_TRUE(model.launchPending);
     EXPECT_EQ(ProfileCaption(model.profile).toStdString(), "Профиль местности на интервале: Березовка - Каменка");
@@ -73,26 +73,29 @@ TEST(WorkingSet, ExampleHopFillsTheModel) {
 
 TEST(WorkingSet, EffectiveRadiusByRegionAndMonth) {
     struct Row {
-        double month, region, gradient;
+        double month, region, gradient, coefficient;
         double radius;
         int monthAfter;
     };
     const Row rows[] = {
-        {6, 5, 0.07, 8548.04, 6},     // region 5, any month: 0.04
-        {0, 10, 0.07, 8131.02, 4},    // undetermined month: the smallest gradient, earliest month
-        {13, 10, 0.07, 8131.02, 4},
-        {1, 10, 0.07, 9525.09, 1},    // the table wins over the file
-        {12.9, 10, 0.07, 6370 / (1 - 2 * 0.045 * 3.185), 12},  // a month of 12.9 is December
-        {7, 0, 0, 8500.00, 7},        // non-typical region, gradient 0
-        {7, 0, 0.041, 8621.74, 7},
-        {7, 22, 0.041, 8621.74, 7},
+        {6, 5, 0.07, 1.333, 8548.04, 6},     // region 5, any month: 0.04
+        {0, 10, 0.07, 1.333, 8131.02, 4},    // undetermined month: the smallest gradient, earliest month
+        {13, 10, 0.07, 1.333, 8131.02, 4},
+        {1, 10, 0.07, 1.333, 9525.09, 1},    // the table wins over the file
+        {12.9, 10, 0.07, 1.333, 6370 / (1 - 2 * 0.045 * 3.185), 12},  // a month of 12.9 is December
+        {7, 0, 0, 0, 8500.00, 7},            // non-typical region, gradient 0
+        {7, 0, 0.041, 0, 8621.74, 7},
+        {7, 22, 0.041, 0, 8621.74, 7},
+        {7, 99, 0.2, 1.333, 8491.21, 7},     // the file's coefficient, read at loading as the engine reads it
+        {7, 0, 0.041, -1, 8621.74, 7},       // a coefficient of 0 or below falls back to the gradient
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "region " << row.region << " month " << row.month);
         test::TempDir dir;
         dir.write("prf.idn", Example("prf.idn"));
         dir.write("ttx.idn", Example("ttx.idn"));
-        dir.write("rrv.idn", Conditions({{17, row.month}, {18, row.region}, {23, row.gradient}}));
+        dir.write("rrv.idn",
+                  Conditions({{17, row.month}, {18, row.region}, {23, row.gradient}, {30, row.coefficient}}));
         HopModel model;
         LoadIn(dir, model);
         EXPECT_NEAR(model.effectiveEarthRadius, row.radius, 0.005);

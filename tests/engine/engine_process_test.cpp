@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -13,6 +14,7 @@
 
 #include "codepage.h"
 #include "profile_file.h"
+#include "station_file.h"
 #include "temp_dir.h"
 
 namespace vakrel {
@@ -27,8 +29,8 @@ struct RezLine {
 };
 
 // Runs the engine in `dir`; returns its exit status, or -1 when it did not exit normally (a crash).
-int RunEngine(const test::TempDir& dir) {
-    const std::string command = "cd '" + dir.path() + "' && '" + kEngine + "' buf.prf buf.ttx >/dev/null 2>&1";
+int RunEngine(const test::TempDir& dir, const std::string& arguments = "buf.prf buf.ttx") {
+    const std::string command = "cd '" + dir.path() + "' && '" + kEngine + "' " + arguments + " >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -85,8 +87,10 @@ void ExpectListsWellFormed(const std::vector<RezLine>& lines) {
     }
 }
 
-const std::vector<int> kEveryCode = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 20, 21, 22, 23, 24, 25, 30,
-                                     31, 32, 40, 41, 42, 43, 44, 45, 46, 47, 48, 58, 59, 60};
+const std::vector<int> kEveryCode = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  20,  21,
+                                     22,  23,  24,  25,  30,  31,  32,  40,  41,  42,  43,  44,  45,  46,  47,
+                                     48,  58,  59,  60,  216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226,
+                                     227, 228, 229, 230, 231};
 
 TEST(EngineProcess, ExampleHopWritesEveryCodedLine) {
     test::TempDir dir;
@@ -131,6 +135,185 @@ TEST(EngineProcess, ExampleSetsShowEachMechanism) {
     }
 }
 
+std::string ReplaceParameter(std::string file, int line, const char* value) {
+    std::size_t pos = 0;
+    for (int i = 1; i < line; ++i) pos = file.find("\r\n", pos) + 2;
+    return file.replace(pos + 65, 9, value);
+}
+
+std::string ReplaceParameter(const std::string& file, int line, double value) {
+    char field[32];
+    std::snprintf(field, sizeof field, "%9.3f", value);
+    return ReplaceParameter(file, line, field);
+}
+
+// Equal within what the printed values keep: four significant digits.
+void ExpectPrintedNear(double actual, double expected, const std::string& what) {
+    EXPECT_NEAR(actual, expected, 1e-3 * std::fabs(expected) + 1e-9) << what;
+}
+
+// The relations between the codes of the minimum-k clearance, the time bases and the reliability.
+void ExpectClearanceAndTimeBasesAgree(const std::map<int, double>& c, const std::string& set) {
+    EXPECT_LT(c.at(216), c.at(5)) << set << ": k_min below the median k";
+    EXPECT_GE(c.at(220), c.at(22) - 0.002) << set << ": the loss at k_min at least the median one";
+    EXPECT_LE(c.at(223), c.at(32) + 0.002) << set;
+    EXPECT_EQ(c.at(222) == 0, c.at(221) == 1) << set << ": no rise exactly when the criterion holds";
+    const double multipathMonth = c.at(40) / c.at(43), multipathYear = c.at(224) / c.at(43);
+    ExpectPrintedNear(c.at(226), std::min(100.0, multipathMonth + c.at(225)), set + ": 226 = 40/43 + 225");
+    ExpectPrintedNear(c.at(227), std::min(100.0, multipathYear + c.at(42)), set + ": 227 = 224/43 + 42");
+    ExpectPrintedNear(c.at(228), c.at(226) / 100 * 30 * 86400, set + ": 228 of a 30-day month");
+    ExpectPrintedNear(c.at(229), c.at(227) / 100 * 365.25 * 1440, set + ": 229 of a 365.25-day year");
+    EXPECT_EQ(c.at(230), c.at(42)) << set;
+    ExpectPrintedNear(c.at(231), multipathMonth, set + ": 231 = 40/43");
+    EXPECT_EQ(c.at(44), c.at(227)) << set << ": 44 is the average year";
+    EXPECT_NEAR(c.at(45), 100 - c.at(44), 0.1 * c.at(44) + 1e-7) << set << ": cut to two digits of the outage";
+    if (c.at(44) > 0) EXPECT_LT(c.at(45), 100) << set;
+    EXPECT_EQ(c.at(48), c.at(47) >= c.at(46) ? 1 : 0) << set;
+    EXPECT_LE(c.at(224), c.at(40)) << set << ": the average year holds less than the worst month";
+    EXPECT_GE(c.at(225), c.at(42)) << set;
+}
+
+TEST(EngineProcess, EveryExampleSetWritesEveryCodeAndTheirRelationsHold) {
+    for (const std::string set : {"", "/sets/reflection", "/sets/closed", "/sets/troposcatter", "rain"}) {
+        test::TempDir dir;
+        PutSet(dir, VAKREL_EXAMPLES + (set == "rain" ? "" : set));
+        if (set == "rain")  // the bundled hop under heavy rain: 8 mm/h while it rains, 10 % of the time
+            dir.write("rrv.idn", ReplaceParameter(ReplaceParameter(dir.read("rrv.idn"), 28, 8.0), 29, 10.0));
+        ASSERT_EQ(RunEngine(dir), 0) << set;
+        const std::map<int, double> codes = Codes(ReadRez(dir));
+        for (int code : kEveryCode) ASSERT_TRUE(codes.count(code)) << set << " code " << code;
+        ExpectClearanceAndTimeBasesAgree(codes, set);
+        if (set == "rain") {
+            ASSERT_GT(codes.at(42), 0.001);
+            ExpectPrintedNear(codes.at(225), 2.85 * std::pow(codes.at(42), 0.87), "P.841: pw = 2.85 p^0.87");
+        }
+    }
+}
+
+// Both antennas raised by code 222 meet the criterion; 0.2 m less does not.
+TEST(EngineProcess, TheCommonRiseItAsksForMeetsTheClearanceCriterion) {
+    for (const std::string set : {"", "/sets/closed"}) {
+        test::TempDir dir;
+        PutSet(dir, VAKREL_EXAMPLES + set);
+        ASSERT_EQ(RunEngine(dir), 0);
+        const std::map<int, double> before = Codes(ReadRez(dir));
+        ASSERT_EQ(before.at(221), 0) << set;
+        ASSERT_GT(before.at(222), 0.2) << set;
+        const std::string ttx = dir.read("buf.ttx");
+        const StationFile station = LoadStationFile(dir.file("buf.ttx"));
+        for (const auto& [less, met] : {std::pair{0.0, 1.0}, std::pair{0.2, 0.0}}) {
+            const double rise = before.at(222) - less;
+            // Lines 18 and 23: the heights of antenna 1 and antenna 2 (characteristics 5 and 10).
+            dir.write("buf.ttx", ReplaceParameter(ReplaceParameter(ttx, 18, station.params[4] + rise), 23,
+                                                  station.params[9] + rise));
+            ASSERT_EQ(RunEngine(dir), 0);
+            const std::map<int, double> after = Codes(ReadRez(dir));
+            EXPECT_NEAR(after.at(6), before.at(6) + rise, 0.002) << set;
+            EXPECT_EQ(after.at(221), met) << set << " rise " << rise;
+            if (met == 1) EXPECT_EQ(after.at(222), 0) << set;
+        }
+    }
+}
+
+// The coded lines of vakrel.rez and the values of the JSON twin, one for one.
+TEST(EngineProcess, JsonHoldsEveryCodedValueOfTheReport) {
+    test::TempDir dir;
+    PutSet(dir, VAKREL_EXAMPLES);
+    ASSERT_EQ(RunEngine(dir, "buf.prf buf.ttx --json out.json"), 0);
+    std::vector<std::pair<int, double>> rez;
+    for (const RezLine& l : ReadRez(dir))
+        if (l.code >= 0) rez.emplace_back(l.code, l.value);
+    const std::string json = dir.read("out.json");
+    std::vector<std::pair<int, double>> values;
+    for (std::size_t at = json.find("{\"code\": "); at != std::string::npos; at = json.find("{\"code\": ", at + 1)) {
+        const std::size_t value = json.find("\"value\": ", at);
+        values.emplace_back(std::stoi(json.substr(at + 9)), std::stod(json.substr(value + 9)));
+    }
+    ASSERT_EQ(values.size(), rez.size());
+    for (std::size_t i = 0; i < rez.size(); ++i) {
+        EXPECT_EQ(values[i].first, rez[i].first) << i;
+        ExpectPrintedNear(rez[i].second, values[i].second, "code " + std::to_string(rez[i].first));
+    }
+    EXPECT_NE(json.find("\"status\": \"calculated\""), std::string::npos);
+
+    std::remove(dir.file("buf.prf").c_str());
+    EXPECT_EQ(RunEngine(dir, "buf.prf buf.ttx --json out.json"), 1);
+    EXPECT_NE(dir.read("out.json").find("\"error\": \"файл buf.prf: File not found.\""), std::string::npos);
+}
+
+std::string Output(const std::string& arguments, int& status) {
+    FILE* pipe = popen(("'" + kEngine + "' " + arguments + " 2>&1").c_str(), "r");
+    std::string output;
+    char buffer[256];
+    while (pipe && std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+    status = pipe ? WEXITSTATUS(pclose(pipe)) : -1;
+    return output;
+}
+
+TEST(EngineProcess, HelpVersionAndWrongArguments) {
+    struct Row { const char* arguments; int status; const char* says; };
+    for (const Row& r : {Row{"--help", 0, "usage: vakrel.exe buf.prf buf.ttx [--json FILE]"},
+                         Row{"--version", 0, "vakrel.exe " VAKREL_VERSION "\n"}, Row{"buf.prf", 2, "usage:"},
+                         Row{"a b --jsn x", 2, "usage:"}}) {
+        int status = 0;
+        EXPECT_NE(Output(r.arguments, status).find(r.says), std::string::npos) << r.arguments;
+        EXPECT_EQ(status, r.status) << r.arguments;
+    }
+}
+
+// A text of the report holding `part`, from any of its lines.
+bool ReportSays(const std::vector<RezLine>& lines, const std::string& part) {
+    std::string all;
+    for (const RezLine& l : lines) all += l.text + " ";
+    std::string joined;  // wrapped lines joined again: indents of the continuation lines folded to one blank
+    for (char c : all)
+        if (!(c == ' ' && !joined.empty() && joined.back() == ' ')) joined += c;
+    return joined.find(part) != std::string::npos;
+}
+
+TEST(EngineProcess, DoubtfulInputsAreNamedWithWhatWasTaken) {
+    const std::string rrv = test::ReadSourceFile(std::string(VAKREL_EXAMPLES) + "/rrv.idn");
+    struct Row { int line; const char* value; const char* says; };
+    for (const Row& r : {Row{15, "    7.000", "Внимание: тип РРВ (условие 1) = 7 вне 0..5: взят 0, выбор по профилю."},
+                         Row{21, "   abc   ", "Внимание: rrv.idn, строка 21 (климатический фактор): \"abc\" не число, взято 0."},
+                         Row{22, "    0.000", "коэффициент приземного преломления (условие 8) = 0 вне N0 > 0: взято 315"},
+                         Row{19, "    9.000", "тип неровностей ЕПР (условие 5) = 9 вне 0..3"}}) {
+        test::TempDir dir;
+        PutSet(dir, VAKREL_EXAMPLES);
+        dir.write("rrv.idn", ReplaceParameter(rrv, r.line, r.value));
+        ASSERT_EQ(RunEngine(dir, "buf.prf buf.ttx --json out.json"), 0) << r.line;
+        EXPECT_TRUE(ReportSays(ReadRez(dir), r.says)) << r.says;
+        EXPECT_NE(dir.read("out.json").find(std::string(r.says).substr(0, 20)), std::string::npos) << r.line;
+    }
+    test::TempDir clean;
+    PutSet(clean, VAKREL_EXAMPLES);
+    ASSERT_EQ(RunEngine(clean), 0);
+    EXPECT_FALSE(ReportSays(ReadRez(clean), "Внимание"));
+}
+
+// The engine reads the conditions as the window's loading does: region 99 takes the file's
+// coefficient 1.333 (8491.21 km) whatever the gradient; with no coefficient a zero gradient gives
+// 8500 km, whose ΔN of 39.3 N/km keeps the troposcatter loss beside that of a 0.039 N/m gradient.
+TEST(EngineProcess, OneEarthWithTheWindowAndTroposcatterOnTheRadiusUsed) {
+    const std::string rrv = test::ReadSourceFile(std::string(VAKREL_EXAMPLES) + "/rrv.idn");
+    test::TempDir dir;
+    PutSet(dir, VAKREL_EXAMPLES);
+    dir.write("rrv.idn", ReplaceParameter(ReplaceParameter(rrv, 18, 99.0), 23, 0.2));
+    ASSERT_EQ(RunEngine(dir), 0);
+    EXPECT_NEAR(Codes(ReadRez(dir)).at(4), 8491.21, 0.005);
+
+    std::map<double, double> scatterLoss;
+    for (double gradient : {0.0, 0.039}) {
+        test::TempDir set;
+        PutSet(set, std::string(VAKREL_EXAMPLES) + "/sets/troposcatter");
+        const std::string own = set.read("rrv.idn");
+        set.write("rrv.idn", ReplaceParameter(ReplaceParameter(ReplaceParameter(own, 18, 0.0), 23, gradient), 30, 0.0));
+        ASSERT_EQ(RunEngine(set), 0);
+        scatterLoss[gradient] = Codes(ReadRez(set)).at(23);
+    }
+    EXPECT_NEAR(scatterLoss[0.0], scatterLoss[0.039], 0.5);
+}
+
 struct BadInput {
     const char* what;
     std::string file;
@@ -139,11 +322,6 @@ struct BadInput {
     std::string message;   // a part of the error line
 };
 
-std::string ReplaceParameter(std::string file, int line, const char* value) {
-    std::size_t pos = 0;
-    for (int i = 1; i < line; ++i) pos = file.find("\r\n", pos) + 2;
-    return file.replace(pos + 65, 9, value);
-}
 
 TEST(EngineProcess, BadInputLeavesTitleAndOneErrorLine) {
     const std::string prfHeader = [] {

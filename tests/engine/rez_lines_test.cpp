@@ -71,3 +71,34 @@ TEST(RezText, NonFiniteValuesAreRefusedNotWritten) {
 
 }  // namespace
 }  // namespace vakrel
+
+namespace vakrel {
+namespace {
+
+TEST(ReliabilityValue, ShowsTheOutageWithTwoDigitsAndNeverReadsHundredAboveZero) {
+    // Decimals: ceil(-log10(100 - value)) + 1 within 3-7, cut, not rounded.
+    struct Row { double value; const char* text; };
+    for (const Row& r : {Row{99.99985, "  99.99985"}, Row{100, "   100.000"}, Row{99.99, "    99.990"},
+                         Row{99.9994, "  99.99940"}, Row{100 - 1e-9, "99.9999999"}, Row{99.95, "    99.950"},
+                         Row{50, "    50.000"}, Row{0, "     0.000"}, Row{99.9999848, " 99.999984"}})
+        EXPECT_EQ(FormatReliabilityValue(r.value), r.text) << r.value;
+}
+
+TEST(RezText, WrappedTextStaysWithinTheWidthAndKeepsEveryWord) {
+    RezText rez;
+    std::string text = "  Внимание:";
+    for (int i = 0; i < 30; ++i) text += " слово" + std::to_string(i);
+    rez.Wrapped(text);
+    const std::string utf8 = Cp866ToUtf8(rez.bytes());
+    std::size_t lines = 0;
+    for (std::size_t start = 0; start < rez.bytes().size(); ++lines) {
+        const std::size_t end = rez.bytes().find("\r\n", start);
+        EXPECT_LE(end - start, kRezWidth);
+        start = end + 2;
+    }
+    EXPECT_GT(lines, 2u);
+    for (int i = 0; i < 30; ++i) EXPECT_NE(utf8.find(" слово" + std::to_string(i)), std::string::npos) << i;
+}
+
+}  // namespace
+}  // namespace vakrel
