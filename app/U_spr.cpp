@@ -18,7 +18,7 @@ constexpr int kHeight = 243;
 QStringList AboutLines() {
     return {
         QStringLiteral("Программа расчета интервалов РРЛ(ТРЛ)"),
-        QStringLiteral("Версия 1.0"),
+        QStringLiteral("Версия ") + QString::fromLatin1(VAKREL_VERSION),
         QStringLiteral("2026 г."),
         QStringLiteral("Разработчики: проект VAKREL"),
         QStringLiteral("Методики МСЭ-R; тел. нет"),
