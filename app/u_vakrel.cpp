@@ -18,6 +18,7 @@
 #include "profile_view.h"
 #include "updown.h"
 #include "user_seam.h"
+#include "working_folder.h"
 #include "working_set.h"
 
 namespace vakrel {
@@ -45,6 +46,9 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::FormActivate() {
     if (activated_) return;
     activated_ = true;
+    // A folder without a hop (the home folder, when started from the menu) is offered for a
+    // better one first; closing that box leaves the window empty, with nothing more to report.
+    if (!OfferWorkingFolder(seam_, this)) return;
     LoadWorkingSet();
 }
 

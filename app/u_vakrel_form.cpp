@@ -51,6 +51,12 @@ UpDown* MakeUpDown(QWidget* parent, const char* name, Qt::Orientation orientatio
     return control;
 }
 
+// The Menu key may ask twice (the key itself, and the platform's context menu request that
+// follows it): a menu that is open already stays where it is.
+void PopUp(QMenu* menu, QWidget* owner, const QPoint& at) {
+    if (!menu->isVisible()) menu->popup(owner->mapToGlobal(at));
+}
+
 QAction* MakeItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
@@ -129,7 +135,7 @@ void TForm1::CreateControls() {
 
     connect(Image1, &ProfileView::clicked, this, &TForm1::Image1Click);
     connect(Image1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(Image1->mapToGlobal(at)); });
+            [this](const QPoint& at) { PopUp(PopupMenu1, Image1, at); });
     connect(UpDown1, &UpDown::clicked, this, &TForm1::UpDown1Click);
     connect(UpDown2, &UpDown::clicked, this, &TForm1::UpDown2Click);
     connect(UpDown3, &UpDown::clicked, this, &TForm1::UpDown3Click);
@@ -150,7 +156,7 @@ QMenu* TForm1::CreateStepMenu(const char* menuName, UpDown* control, const StepI
         connect(item, &QAction::triggered, this, [this, control, item, step] { StepClick(control, item, step); });
     }
     connect(control, &QWidget::customContextMenuRequested, this,
-            [menu, control](const QPoint& at) { menu->popup(control->mapToGlobal(at)); });
+            [menu, control](const QPoint& at) { PopUp(menu, control, at); });
     return menu;
 }
 

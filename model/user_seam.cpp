@@ -13,6 +13,13 @@ std::optional<QString> UserSeam::ChooseFile(QWidget* parent, const FileDialogReq
     return chosen;
 }
 
+std::optional<QString> UserSeam::ChooseFolder(QWidget* parent, const QString& title) {
+    FileDialogRequest request;
+    request.title = title;
+    request.folder = true;
+    return AskFile(parent, request);
+}
+
 void UserSeam::ShowIoError(QWidget* parent, const IoError& error) {
     ShowError(parent, QString::fromLatin1(kApplicationTitle), QString::fromStdString(error.userMessage()));
 }
