@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "dialog_font.h"
 #include "profile_view.h"
 #include "u_vakrel.h"
 #include "updown.h"
@@ -66,9 +67,9 @@ QAction* MakeItem(QMenu* menu, const char* name, const QString& caption) {
 }  // namespace
 
 void TForm1::CreateControls() {
-    QFont font = this->font();
-    font.setPointSize(8);
-    setFont(font);
+    // 11 pixels, 8 points at 96 dots per inch: the layout's places are in pixels, so the text
+    // keeps its size against them whatever the screen's font resolution.
+    setFont(DialogFont(11));
 
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Профиль местности"));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -132,6 +133,15 @@ void TForm1::CreateControls() {
     PopupMenu3 = CreateStepMenu("PopupMenu3", UpDown2, kStep2);
     PopupMenu4 = CreateStepMenu("PopupMenu4", UpDown3, kStep3);
     PopupMenu5 = CreateStepMenu("PopupMenu5", UpDown4, kStep4);
+
+    // A number too long for its place runs over a button rather than under it.
+    for (QLabel* label : {Label5, Label6, Label7, Label8, Label9, Label10}) label->raise();
+
+    // Tab goes through the controls as they stand, left to right: the picture, Open and Save,
+    // antenna 1's height and position, antenna 2's position and height, Подг and the calculate
+    // button.
+    QWidget* const order[] = {Image1, Button3, Button1, UpDown1, UpDown3, UpDown4, UpDown2, Button4, Button2};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(Image1, &ProfileView::clicked, this, &TForm1::Image1Click);
     connect(Image1, &QWidget::customContextMenuRequested, this,

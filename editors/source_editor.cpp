@@ -6,6 +6,7 @@
 #include <QShowEvent>
 
 #include "codepage.h"
+#include "dialog_font.h"
 #include "editor_support.h"
 #include "io_error.h"
 #include "parameter_line.h"
@@ -22,9 +23,7 @@ SourceEditor::SourceEditor(const QString& objectName, const QString& caption, co
     setModal(true);
     MakeFixedEditorWindow(*this, layout.client.width(), layout.client.height());
     // The layout's sizes were drawn for a small dialog font: longer names must fit the grid.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(DialogFont(11));
 
     label1_ = new QLabel(layout.labelText, this);
     label1_->setObjectName(QStringLiteral("Label1"));
