@@ -132,6 +132,8 @@ void TForm1::DrawProfile() {
     Image1->update();
 }
 
+const QImage& TForm1::picture() const { return Image1->image(); }
+
 void TForm1::InvalidateCalculation() {
     Button2->setEnabled(false);
     model_.launchPending = true;
