@@ -1,5 +1,6 @@
 #include "source_editor.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -43,6 +44,8 @@ SourceEditor::SourceEditor(const QString& objectName, const QString& caption, co
     stringGrid1_->setDefaultRowHeight(20);
     stringGrid1_->setScrollBars(layout.gridScrollBars, false);
     stringGrid1_->setToolTip(layout.gridToolTip);
+    // The headings a pixel smaller than the cells, so that the longest fits its column whole.
+    stringGrid1_->horizontalHeader()->setFont(DialogFont(10));
 
     popupMenu1_ = new QMenu(this);
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
