@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 #include <QShowEvent>
 
 #include "codepage.h"
@@ -56,6 +57,18 @@ SourceEditor::SourceEditor(const QString& objectName, const QString& caption, co
 
     connect(label1_, &QLabel::customContextMenuRequested, this,
             [this](const QPoint& at) { popupMenu1_->popup(label1_->mapToGlobal(at)); });
+    // From the keyboard: Tab reaches the name label first (a frame shows it), and Shift+F10 or
+    // the Menu key opens its file menu there.
+    label1_->setFocusPolicy(Qt::TabFocus);
+    label1_->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(highlight); }"));
+    for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* shortcut = new QShortcut(keys, label1_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            if (!popupMenu1_->isVisible()) popupMenu1_->popup(label1_->mapToGlobal(label1_->rect().center()));
+        });
+    }
+    setTabOrder(label1_, edit1_);
+    setTabOrder(edit1_, stringGrid1_);
     connect(n1_, &QAction::triggered, this, [this] { RunCommand(&SourceEditor::N1Click); });
     connect(n2_, &QAction::triggered, this, [this] { RunCommand(&SourceEditor::N2Click); });
     connect(edit1_, &QLineEdit::textChanged, this, &SourceEditor::Edit1Change);
