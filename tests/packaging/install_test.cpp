@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 #include "temp_dir.h"
 
@@ -54,7 +55,7 @@ TEST_F(Installed, EveryFileInItsPlace) {
         const char* path;
         bool executable;
     };
-    const Expected files[] = {
+    std::vector<Expected> files = {
         {"bin/vakrel_w", true},
         {"bin/vakrel.exe", true},
         {"share/applications/vakrel.desktop", false},
@@ -67,6 +68,9 @@ TEST_F(Installed, EveryFileInItsPlace) {
         {"share/vakrel/examples/prf.tip", false},
         {"share/vakrel/examples/rrv.tip", false},
     };
+#ifdef VAKREL_PROFILE_TOOL
+    files.push_back({"bin/vakrel-profile", true});
+#endif
     for (const Expected& file : files) {
         SCOPED_TRACE(file.path);
         struct stat info {};
