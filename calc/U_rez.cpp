@@ -46,6 +46,7 @@ TForm6::TForm6(HopModel& model, UserSeam& seam) : model_(model), seam_(seam), Me
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setTabChangesFocus(true);  // Tab goes on to the buttons below
     Memo1->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
