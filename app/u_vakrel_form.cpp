@@ -67,9 +67,10 @@ QAction* MakeItem(QMenu* menu, const char* name, const QString& caption) {
 }  // namespace
 
 void TForm1::CreateControls() {
-    // 11 pixels, 8 points at 96 dots per inch: the layout's places are in pixels, so the text
-    // keeps its size against them whatever the screen's font resolution.
-    setFont(DialogFont(11));
+    // 10 pixels: the layout's places are in pixels, so the text keeps its size against them
+    // whatever the screen's font resolution, and a number of four digits keeps clear of the
+    // buttons beside it.
+    setFont(DialogFont(10));
 
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Профиль местности"));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
