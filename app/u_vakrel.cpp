@@ -127,6 +127,12 @@ void TForm1::LayOutControls() {
 
 void TForm1::DrawProfile() {
     Image1->FitImage();
+    if (!workingSetLoaded_) {
+        // Nothing loaded yet: the box at start-up has said why; the picture does not repeat it.
+        Image1->image().fill(Qt::white);
+        Image1->update();
+        return;
+    }
     const ProfilePlot plot = vakrel::DrawProfile(model_, Image1->image(), LocaleSeparator());
     if (plot.drawn) model_.antennas.groundUnderAntenna = plot.groundUnderAntenna;
     Image1->update();

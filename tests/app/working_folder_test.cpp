@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "command_line.h"
@@ -131,6 +132,12 @@ TEST(CommandLine, FolderHelpVersionAndMistakes) {
         else
             EXPECT_TRUE(line.output.isEmpty());
     }
+}
+
+TEST(CommandLine, QtsOwnButtonsSpeakRussian) {
+    ASSERT_TRUE(InstallRussianQtTranslations());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Close"), QStringLiteral("Закрыть"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
 }
 
 }  // namespace
