@@ -57,8 +57,9 @@ SourceEditor::SourceEditor(const QString& objectName, const QString& caption, co
 
     connect(label1_, &QLabel::customContextMenuRequested, this,
             [this](const QPoint& at) { popupMenu1_->popup(label1_->mapToGlobal(at)); });
-    // From the keyboard: Tab reaches the name label first (a frame shows it), and Shift+F10 or
-    // the Menu key opens its file menu there.
+    // From the keyboard: the name field has the focus first, as before; the name label comes
+    // after the grid in the Tab order (Shift+Tab from the name field), a frame shows its focus,
+    // and Shift+F10 or the Menu key opens its file menu there.
     label1_->setFocusPolicy(Qt::TabFocus);
     label1_->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(highlight); }"));
     for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
@@ -67,8 +68,8 @@ SourceEditor::SourceEditor(const QString& objectName, const QString& caption, co
             if (!popupMenu1_->isVisible()) popupMenu1_->popup(label1_->mapToGlobal(label1_->rect().center()));
         });
     }
-    setTabOrder(label1_, edit1_);
     setTabOrder(edit1_, stringGrid1_);
+    setTabOrder(stringGrid1_, label1_);
     connect(n1_, &QAction::triggered, this, [this] { RunCommand(&SourceEditor::N1Click); });
     connect(n2_, &QAction::triggered, this, [this] { RunCommand(&SourceEditor::N2Click); });
     connect(edit1_, &QLineEdit::textChanged, this, &SourceEditor::Edit1Change);
