@@ -12,14 +12,15 @@ namespace vakrel {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Расчет интервала РРЛ(ТРЛ): профиль местности, положение антенн, расчет и отчет.\n"
-        "Рабочая папка - FOLDER или текущая папка; в ней файлы prf.idn, ttx.idn и rrv.idn."));
+    parser.setApplicationDescription(
+        QStringLiteral("Расчет интервала РРЛ(ТРЛ): профиль местности, положение антенн, расчет и отчет.\n"
+                       "Рабочая папка - FOLDER или текущая папка; в ней файлы prf.idn, ttx.idn и rrv.idn."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Эта справка."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Версия."));
     parser.addOption(help);
     parser.addOption(version);
-    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("Рабочая папка интервала."), QStringLiteral("[FOLDER]"));
+    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("Рабочая папка интервала."),
+                                 QStringLiteral("[FOLDER]"));
 
     CommandLine result;
     if (!parser.parse(QStringList{QStringLiteral("vakrel_w")} + arguments)) {

@@ -21,8 +21,9 @@ enum Choice { kChooseHop = 0, kLayOutExample = 1 };
 QString Native(const QString& folder) { return QDir::toNativeSeparators(QDir(folder).absolutePath()); }
 
 QString NoWorkingFilesText(const QString& folder) {
-    return QStringLiteral("В папке\n%1\nнет рабочих файлов интервала prf.idn, ttx.idn и rrv.idn.\n\n"
-                          "Выберите папку интервала или создайте новую папку с примером.")
+    return QStringLiteral(
+               "В папке\n%1\nнет рабочих файлов интервала prf.idn, ttx.idn и rrv.idn.\n\n"
+               "Выберите папку интервала или создайте новую папку с примером.")
         .arg(Native(folder));
 }
 
@@ -30,8 +31,9 @@ QString NoWorkingFilesText(const QString& folder) {
 // could not be.
 bool LayOutIn(UserSeam& seam, QWidget* parent, const QString& exampleSet, const QString& folder) {
     if (!LacksWorkingFiles(folder)) {
-        seam.ShowError(parent, QString::fromLatin1(kApplicationTitle),
-                       QStringLiteral("В папке\n%1\nуже есть рабочие файлы; пример в ней не создан.").arg(Native(folder)));
+        seam.ShowError(
+            parent, QString::fromLatin1(kApplicationTitle),
+            QStringLiteral("В папке\n%1\nуже есть рабочие файлы; пример в ней не создан.").arg(Native(folder)));
         return false;
     }
     try {

@@ -36,7 +36,8 @@ QFont HeadFont() {
 int PaintHead(QPainter& painter, const QRect& page, const PrintedReport& report, int number) {
     painter.setFont(HeadFont());
     const QFontMetrics metrics = painter.fontMetrics();
-    const QString right = QStringLiteral("%1   стр. %2").arg(report.date.toString(QStringLiteral("dd.MM.yyyy"))).arg(number);
+    const QString right =
+        QStringLiteral("%1   стр. %2").arg(report.date.toString(QStringLiteral("dd.MM.yyyy"))).arg(number);
     const int rightWidth = metrics.horizontalAdvance(right);
     const QRect line(page.left(), page.top(), page.width(), metrics.height());
     const QRect nameCell = line.adjusted(0, 0, -(rightWidth + metrics.averageCharWidth() * 2), 0);
@@ -86,9 +87,9 @@ QString HopName(const HopModel& model) {
 }
 
 void SaveReportAsPdf(UserSeam& seam, QWidget* parent, const HopModel& model, const PrintedReport& report) {
-    const auto path = seam.ChooseFile(parent, {true, QStringLiteral("Сохранение отчета в файле PDF"),
-                                               QStringLiteral("Документы PDF (*.pdf)"), QStringLiteral("pdf"),
-                                               QStringLiteral("vakrel_w")});
+    const auto path = seam.ChooseFile(
+        parent, {true, QStringLiteral("Сохранение отчета в файле PDF"), QStringLiteral("Документы PDF (*.pdf)"),
+                 QStringLiteral("pdf"), QStringLiteral("vakrel_w")});
     QDir::setCurrent(QString::fromStdString(model.workingDirectory));
     if (!path) return;
     {

@@ -81,8 +81,8 @@ TEST_F(StartInAFolderWithoutAHop, ExampleSetLaidOutInANewFolder) {
     form_.resize(1000, 700);
     form_.show();
     ASSERT_TRUE(OfferWorkingFolder(seam_, &form_, QStringLiteral(VAKREL_EXAMPLES)));
-    EXPECT_EQ(seam_.texts("Error box"),
-              std::vector<std::string>{"В папке\n" + taken.path() + "\nуже есть рабочие файлы; пример в ней не создан."});
+    EXPECT_EQ(seam_.texts("Error box"), std::vector<std::string>{"В папке\n" + taken.path() +
+                                                                 "\nуже есть рабочие файлы; пример в ней не создан."});
     EXPECT_EQ(taken.read("ttx.idn"), "kept");
     for (const char* name : kSetFiles) {
         SCOPED_TRACE(name);

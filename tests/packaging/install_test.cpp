@@ -3,12 +3,12 @@
 // version shown by the installed program.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 #include "temp_dir.h"
@@ -40,7 +40,7 @@ protected:
     static void SetUpTestSuite() {
         prefix_ = new test::TempDir;
         const ShellRun install = Shell(Quoted(VAKREL_CMAKE) + " --install " + Quoted(VAKREL_BUILD_DIR) + " --prefix " +
-                                  Quoted(prefix_->path()));
+                                       Quoted(prefix_->path()));
         ASSERT_EQ(install.status, 0) << install.output;
     }
     static void TearDownTestSuite() { delete prefix_; }
