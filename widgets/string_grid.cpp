@@ -41,7 +41,7 @@ public:
         if (tip.isEmpty()) {
             QToolTip::hideText();
         } else {
-            QToolTip::showText(event->globalPos(), tip, view, view->visualRect(index));
+            QToolTip::showText(event->globalPos(), tip, view->viewport(), view->visualRect(index));
         }
         return true;
     }
