@@ -1,11 +1,11 @@
 #include "U_spr.h"
 
-#include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
 
+#include "dialog_font.h"
 #include "relay_mast_picture.h"
 
 namespace vakrel {
@@ -41,9 +41,7 @@ TForm7::TForm7(HopModel&, UserSeam&) : Image1(new QLabel(this)), Label1(new QLab
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
-    QFont small = Label1->font();
-    small.setPointSize(8);  // the title line fits beside the picture
-    Label1->setFont(small);
+    Label1->setFont(DialogFont(11));  // the title line fits beside the picture
     Label1->setGeometry(8 + kMastPictureWidth + 8, 8, kWidth - kMastPictureWidth - 20, kHeight - 16);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QRect>
 #include <cmath>
 #include <vector>
 
@@ -23,6 +24,30 @@ QString Number(long double value, char separator) {
     return QString::fromStdString(FormatGeneral(static_cast<double>(value), separator));
 }
 
+QRect TextCell(const QFontMetrics& metrics, int x, int y, const QString& text) {
+    return QRect(x, y, metrics.horizontalAdvance(text), metrics.height());
+}
+
+// One row or column of numbers: each is drawn only when it fits (NumberFits) beside the last
+// one drawn there and the unit marks.
+class NumberLine {
+public:
+    NumberLine(QPainter& painter, const QRect& meterMark, const QRect& kmMark)
+        : painter_(painter), meterMark_(meterMark), kmMark_(kmMark) {}
+
+    void Draw(int x, int y, const QString& text) {
+        const QRect cell = TextCell(painter_.fontMetrics(), x, y, text);
+        if (!NumberFits(cell, previous_, meterMark_, kmMark_)) return;
+        DrawPlotText(painter_, x, y, text);
+        previous_ = cell;
+    }
+
+private:
+    QPainter& painter_;
+    QRect meterMark_, kmMark_;
+    QRect previous_;
+};
+
 }  // namespace
 
 double ScaleStep(double pixelsPerUnit) {
@@ -38,6 +63,10 @@ double ScaleStep(double pixelsPerUnit) {
             if (wideEnough(step) || !std::isfinite(step * 10)) return step;
         }
     }
+}
+
+bool NumberFits(const QRect& cell, const QRect& previous, const QRect& meterMark, const QRect& kmMark) {
+    return !cell.intersects(previous) && !cell.intersects(meterMark) && !cell.intersects(kmMark);
 }
 
 QFont PlotFont() {
@@ -64,8 +93,13 @@ void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
 
     painter.setFont(PlotFont());
 
-    DrawPlotText(painter, 4, 6, QStringLiteral("[м]"));
-    DrawPlotText(painter, W - 22, H - 20, QStringLiteral("[км]"));
+    const QString meters = QStringLiteral("[м]"), kilometres = QStringLiteral("[км]");
+    DrawPlotText(painter, 4, 6, meters);
+    DrawPlotText(painter, W - 22, H - 20, kilometres);
+    const QRect meterMark = TextCell(painter.fontMetrics(), 4, 6, meters);
+    const QRect kmMark = TextCell(painter.fontMetrics(), W - 22, H - 20, kilometres);
+    NumberLine bottom(painter, meterMark, kmMark), top(painter, meterMark, kmMark);
+    NumberLine left(painter, meterMark, kmMark), right(painter, meterMark, kmMark);
 
     // Distance ticks. Ticks whose number would start right of the picture show nothing.
     const long double lastTick = std::trunc(static_cast<long double>(in.length) / stepX);
@@ -75,8 +109,8 @@ void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
         if (col - 5 >= W) break;
         if (kMargin < col && col < W - kMargin) raster.InvertLine({col, H - 19}, {col, 18});
         const QString text = Number(distance, in.separator);
-        DrawPlotText(painter, col - 5, H - 18, text);
-        if (i > 0) DrawPlotText(painter, col - 5, 6, text);
+        bottom.Draw(col - 5, H - 18, text);
+        if (i > 0) top.Draw(col - 5, 6, text);
     }
 
     // A curved level line runs through the samples x = step, 2 × step, ... up to L (the last at L
@@ -117,8 +151,8 @@ void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
             raster.InvertLine({kMargin, y}, {W - kMargin, y});
         }
         const QString text = Number(static_cast<long double>(yStart) + level, in.separator);
-        DrawPlotText(painter, 1, y - 5, text);
-        DrawPlotText(painter, W - 24, y - 5, text);
+        left.Draw(1, y - 5, text);
+        right.Draw(W - 24, y - 5, text);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QFont;
+class QRect;
 class QPainter;
 
 namespace vakrel {
@@ -36,6 +37,11 @@ struct ScaleInput {
 // picture, in the order they overlap. The plot area must be the one of a picture with its
 // scale (left 26, top 20).
 void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in);
+
+// Whether a number's text cell may be drawn: not when it would cover the cell of the number
+// drawn before it in the same row (or column) of numbers, nor a unit mark's cell. Cells that
+// only touch do not cover each other; an empty `previous` covers nothing.
+bool NumberFits(const QRect& cell, const QRect& previous, const QRect& meterMark, const QRect& kmMark);
 
 // The picture's font: the default typeface at 8 points, without smoothing.
 QFont PlotFont();

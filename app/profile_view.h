@@ -1,7 +1,8 @@
 #pragma once
 // The picture control of the main window (Image1): shows the raster that the profile plot
 // draws into and keeps it between drawings. A left click emits clicked(); the right button
-// asks for the context menu through the usual Qt request.
+// asks for the context menu through the usual Qt request. From the keyboard, Space and Enter
+// click, Shift+F10 and the Menu key ask for the context menu; the focus shows as a frame.
 
 #include <QImage>
 #include <QWidget>
@@ -26,6 +27,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage image_;

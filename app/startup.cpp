@@ -30,6 +30,11 @@ void CreateWindows(Windows& w, HopModel& model, UserSeam& seam) {
     w.form1->setWindows(w);
     w.form3->setCodeReference(*w.form8);
     w.form4->setCodeReference(*w.form5);
+    // The printed report shows the main window's picture with the results it has just read.
+    w.form6->setPictureSource([form1 = w.form1.get()] {
+        form1->DrawProfile();
+        return form1->picture();
+    });
 }
 
 void ShowMainWindow(TForm1& form) {

@@ -18,6 +18,7 @@
 #include "profile_view.h"
 #include "updown.h"
 #include "user_seam.h"
+#include "working_folder.h"
 #include "working_set.h"
 
 namespace vakrel {
@@ -45,6 +46,9 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::FormActivate() {
     if (activated_) return;
     activated_ = true;
+    // A folder without a hop (the home folder, when started from the menu) is offered for a
+    // better one first; closing that box leaves the window empty, with nothing more to report.
+    if (!OfferWorkingFolder(seam_, this)) return;
     LoadWorkingSet();
 }
 
@@ -123,11 +127,19 @@ void TForm1::LayOutControls() {
 
 void TForm1::DrawProfile() {
     Image1->FitImage();
+    if (!workingSetLoaded_) {
+        // Nothing loaded yet: the box at start-up has said why; the picture does not repeat it.
+        Image1->image().fill(Qt::white);
+        Image1->update();
+        return;
+    }
     const ProfilePlot plot = vakrel::DrawProfile(model_, Image1->image(), LocaleSeparator());
     if (plot.drawn) model_.antennas.groundUnderAntenna = plot.groundUnderAntenna;
     plotRefusal_ = plot.drawn ? QString() : plot.problem;
     Image1->update();
 }
+
+const QImage& TForm1::picture() const { return Image1->image(); }
 
 void TForm1::InvalidateCalculation() {
     Button2->setEnabled(false);

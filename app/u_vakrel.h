@@ -7,6 +7,7 @@
 #include "engine_launch.h"
 
 class QAction;
+class QImage;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -38,6 +39,8 @@ public:
     void FormResize();
     // Draws the picture anew and keeps the ground heights under the antennas in the model.
     void DrawProfile();
+    // The picture as last drawn.
+    const QImage& picture() const;
     // The calculate button back to its first state: disabled, "Расч", calculation pending.
     void InvalidateCalculation();
 

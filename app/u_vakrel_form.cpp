@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "dialog_font.h"
 #include "profile_view.h"
 #include "u_vakrel.h"
 #include "updown.h"
@@ -51,6 +52,12 @@ UpDown* MakeUpDown(QWidget* parent, const char* name, Qt::Orientation orientatio
     return control;
 }
 
+// The Menu key may ask twice (the key itself, and the platform's context menu request that
+// follows it): a menu that is open already stays where it is.
+void PopUp(QMenu* menu, QWidget* owner, const QPoint& at) {
+    if (!menu->isVisible()) menu->popup(owner->mapToGlobal(at));
+}
+
 QAction* MakeItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
@@ -60,9 +67,10 @@ QAction* MakeItem(QMenu* menu, const char* name, const QString& caption) {
 }  // namespace
 
 void TForm1::CreateControls() {
-    QFont font = this->font();
-    font.setPointSize(8);
-    setFont(font);
+    // 10 pixels: the layout's places are in pixels, so the text keeps its size against them
+    // whatever the screen's font resolution, and a number of four digits keeps clear of the
+    // buttons beside it.
+    setFont(DialogFont(10));
 
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Профиль местности"));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -127,9 +135,18 @@ void TForm1::CreateControls() {
     PopupMenu4 = CreateStepMenu("PopupMenu4", UpDown3, kStep3);
     PopupMenu5 = CreateStepMenu("PopupMenu5", UpDown4, kStep4);
 
+    // A number too long for its place runs over a button rather than under it.
+    for (QLabel* label : {Label5, Label6, Label7, Label8, Label9, Label10}) label->raise();
+
+    // Tab goes through the controls as they stand, left to right: the picture, Open and Save,
+    // antenna 1's height and position, antenna 2's position and height, Подг and the calculate
+    // button.
+    QWidget* const order[] = {Image1, Button3, Button1, UpDown1, UpDown3, UpDown4, UpDown2, Button4, Button2};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
     connect(Image1, &ProfileView::clicked, this, &TForm1::Image1Click);
     connect(Image1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(Image1->mapToGlobal(at)); });
+            [this](const QPoint& at) { PopUp(PopupMenu1, Image1, at); });
     connect(UpDown1, &UpDown::clicked, this, &TForm1::UpDown1Click);
     connect(UpDown2, &UpDown::clicked, this, &TForm1::UpDown2Click);
     connect(UpDown3, &UpDown::clicked, this, &TForm1::UpDown3Click);
@@ -150,7 +167,7 @@ QMenu* TForm1::CreateStepMenu(const char* menuName, UpDown* control, const StepI
         connect(item, &QAction::triggered, this, [this, control, item, step] { StepClick(control, item, step); });
     }
     connect(control, &QWidget::customContextMenuRequested, this,
-            [menu, control](const QPoint& at) { menu->popup(control->mapToGlobal(at)); });
+            [menu, control](const QPoint& at) { PopUp(menu, control, at); });
     return menu;
 }
 

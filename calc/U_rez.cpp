@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFont>
 #include <QLocale>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -11,6 +13,7 @@
 #include "hop_model.h"
 #include "io_error.h"
 #include "report.h"
+#include "report_print.h"
 #include "result_file.h"
 #include "text_file.h"
 #include "user_seam.h"
@@ -44,10 +47,42 @@ TForm6::TForm6(HopModel& model, UserSeam& seam) : model_(model), seam_(seam), Me
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setTabChangesFocus(true);  // Tab goes on to the buttons below
     Memo1->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Memo1);
+
+    // The report to hand on: printed or as a PDF file, with the picture.
+    Button1 = new QPushButton(QStringLiteral("Печать..."), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(QStringLiteral("PDF..."), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setToolTip(QStringLiteral("Сохранение отчета с профилем в файле PDF"));
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(4, 2, 4, 4);
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    layout->addLayout(buttons);
+    for (QPushButton* button : {Button1, Button2}) button->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, &TForm6::PrintClick);
+    connect(Button2, &QPushButton::clicked, this, &TForm6::PdfClick);
+}
+
+PrintedReport TForm6::Printed() const {
+    return {HopName(model_), QDate::currentDate(), pictureSource_ ? pictureSource_() : QImage(),
+            Memo1->toPlainText().split('\n')};
+}
+
+void TForm6::PrintClick() { PrintReport(this, Printed()); }
+
+void TForm6::PdfClick() {
+    try {
+        SaveReportAsPdf(seam_, this, model_, Printed());
+    } catch (const IoError& e) {
+        seam_.ShowIoError(this, e);
+    }
 }
 
 void TForm6::FormActivate() {

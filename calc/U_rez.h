@@ -3,14 +3,18 @@
 // when it closes.
 
 #include <QDialog>
+#include <QImage>
+#include <functional>
 #include <string>
 #include <vector>
 
 class QPlainTextEdit;
+class QPushButton;
 
 namespace vakrel {
 
 struct HopModel;
+struct PrintedReport;
 class UserSeam;
 
 class TForm6 : public QDialog {
@@ -25,6 +29,13 @@ public:
     // stays open with its text.
     bool FormClose();
 
+    // Where the printed report takes the profile picture from: the main window's picture,
+    // drawn with the results just read.
+    void setPictureSource(std::function<QImage()> source) { pictureSource_ = std::move(source); }
+    // "Печать..." and "PDF...": the report with the picture, on paper or in a PDF file.
+    void PrintClick();
+    void PdfClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
     // The close box and Escape both end here.
@@ -36,7 +47,12 @@ private:
 
     HopModel& model_;
     UserSeam& seam_;
+    PrintedReport Printed() const;
+
     QPlainTextEdit* Memo1;
+    QPushButton* Button1;  // "Печать..."
+    QPushButton* Button2;  // "PDF..."
+    std::function<QImage()> pictureSource_;
     std::vector<std::string> lines_;  // the report, code page 1251
 };
 

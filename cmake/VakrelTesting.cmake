@@ -22,6 +22,7 @@ function(vakrel_add_test name)
     VAKREL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
     VAKREL_EXAMPLES="${PROJECT_SOURCE_DIR}/examples"
     VAKREL_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+  # Listed when ctest runs, not at build time, so that building a test program does not run it.
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -1,11 +1,14 @@
 #include "source_editor.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 #include <QShowEvent>
 
 #include "codepage.h"
+#include "dialog_font.h"
 #include "editor_support.h"
 #include "io_error.h"
 #include "parameter_line.h"
@@ -22,9 +25,7 @@ SourceEditor::SourceEditor(const QString& objectName, const QString& caption, co
     setModal(true);
     MakeFixedEditorWindow(*this, layout.client.width(), layout.client.height());
     // The layout's sizes were drawn for a small dialog font: longer names must fit the grid.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(DialogFont(11));
 
     label1_ = new QLabel(layout.labelText, this);
     label1_->setObjectName(QStringLiteral("Label1"));
@@ -44,6 +45,8 @@ SourceEditor::SourceEditor(const QString& objectName, const QString& caption, co
     stringGrid1_->setDefaultRowHeight(20);
     stringGrid1_->setScrollBars(layout.gridScrollBars, false);
     stringGrid1_->setToolTip(layout.gridToolTip);
+    // The headings a pixel smaller than the cells, so that the longest fits its column whole.
+    stringGrid1_->horizontalHeader()->setFont(DialogFont(10));
 
     popupMenu1_ = new QMenu(this);
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
@@ -54,6 +57,19 @@ SourceEditor::SourceEditor(const QString& objectName, const QString& caption, co
 
     connect(label1_, &QLabel::customContextMenuRequested, this,
             [this](const QPoint& at) { popupMenu1_->popup(label1_->mapToGlobal(at)); });
+    // From the keyboard: the name field has the focus first, as before; the name label comes
+    // after the grid in the Tab order (Shift+Tab from the name field), a frame shows its focus,
+    // and Shift+F10 or the Menu key opens its file menu there.
+    label1_->setFocusPolicy(Qt::TabFocus);
+    label1_->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted palette(highlight); }"));
+    for (const QKeySequence& keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* shortcut = new QShortcut(keys, label1_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            if (!popupMenu1_->isVisible()) popupMenu1_->popup(label1_->mapToGlobal(label1_->rect().center()));
+        });
+    }
+    setTabOrder(edit1_, stringGrid1_);
+    setTabOrder(stringGrid1_, label1_);
     connect(n1_, &QAction::triggered, this, [this] { RunCommand(&SourceEditor::N1Click); });
     connect(n2_, &QAction::triggered, this, [this] { RunCommand(&SourceEditor::N2Click); });
     connect(edit1_, &QLineEdit::textChanged, this, &SourceEditor::Edit1Change);

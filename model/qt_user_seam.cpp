@@ -46,12 +46,31 @@ void QtUserSeam::ShowError(QWidget* parent, const QString& caption, const QStrin
     box.exec();
 }
 
+int QtUserSeam::Choose(QWidget* parent, const QString& caption, const QString& text, const QStringList& choices) {
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QList<QPushButton*> buttons;
+    for (const QString& choice : choices) buttons << box.addButton(choice, QMessageBox::ActionRole);
+    box.addButton(QMessageBox::Close);
+    box.exec();
+    return buttons.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+}
+
 std::unique_ptr<StartedProgram> QtUserSeam::StartProgram(const QString& program, const QStringList& arguments,
                                                          const QString& workingDirectory) {
     return StartChildProcess(program, arguments, workingDirectory);
 }
 
 std::optional<QString> QtUserSeam::AskFile(QWidget* parent, const FileDialogRequest& request) {
+    if (request.folder) {
+        // Qt's own dialog, which can make a new folder, in Russian like the others.
+        QFileDialog dialog(parent, request.title, QDir::currentPath());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return dialog.selectedFiles().constFirst();
+    }
     QFileDialog dialog(parent, request.title, QDir::currentPath(), request.filter);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

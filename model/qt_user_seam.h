@@ -13,6 +13,7 @@ public:
     bool Confirm(QWidget* parent, const QString& text) override;
     bool Warn(QWidget* parent, const QString& text) override;
     void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
+    int Choose(QWidget* parent, const QString& caption, const QString& text, const QStringList& choices) override;
     std::unique_ptr<StartedProgram> StartProgram(const QString& program, const QStringList& arguments,
                                                  const QString& workingDirectory) override;
 

@@ -14,6 +14,13 @@ std::optional<QString> UserSeam::ChooseFile(QWidget* parent, const FileDialogReq
     return chosen;
 }
 
+std::optional<QString> UserSeam::ChooseFolder(QWidget* parent, const QString& title) {
+    FileDialogRequest request;
+    request.title = title;
+    request.folder = true;
+    return AskFile(parent, request);
+}
+
 QString IoErrorText(const IoError& error, const std::string& workingDirectory) {
     QString text = QString::fromStdString(error.userMessage());
     // The file's own name, unless the message already names it.

@@ -21,6 +21,7 @@ struct FileDialogRequest {
     QString filter;           // Qt form: "Name (*.ext);;All (*)"
     QString defaultSuffix;    // without the point
     QString initialName;      // file name offered
+    bool folder = false;      // a folder dialog: the answer is a folder (title alone is used)
 };
 
 // A program the seam has started directly, as a child of this one: watched, never waited for.
@@ -44,6 +45,9 @@ public:
     virtual bool Warn(QWidget* parent, const QString& text) = 0;
     // A box with the given caption, the text shown as plain text, and a single OK.
     virtual void ShowError(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // A box with the given caption, the text shown as plain text, and one button for each of
+    // `choices`; the index of the button pressed, -1 when the box was closed otherwise.
+    virtual int Choose(QWidget* parent, const QString& caption, const QString& text, const QStringList& choices) = 0;
     // Starts a program directly (no shell) without waiting for it to end; nothing when it cannot
     // be started.
     virtual std::unique_ptr<StartedProgram> StartProgram(const QString& program, const QStringList& arguments,
@@ -51,6 +55,9 @@ public:
 
     // A file dialog; on confirmation the chosen file's folder becomes the current directory.
     std::optional<QString> ChooseFile(QWidget* parent, const FileDialogRequest& request);
+    // A folder dialog titled `title`; the absolute path of the folder chosen. The current
+    // directory stays where it is: the caller decides whether the folder is taken.
+    std::optional<QString> ChooseFolder(QWidget* parent, const QString& title);
     // The error box of every command: captioned "VAKREL", the standard message with its point,
     // and on a second line the short name of the file it concerns. When `workingDirectory` is
     // given and no longer exists, a third line says so with its path.

@@ -1,9 +1,12 @@
 #include "string_grid.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -29,14 +32,18 @@ public:
         if (line->text() != text) line->setText(text);
     }
 
-    // The grid's own tooltip over every cell (the cells carry none of their own).
+    // Over a cell whose text is cut at its edge, the whole text; over any other cell, the
+    // grid's own tooltip (the cells carry none of their own).
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override {
-        if (event->type() == QEvent::ToolTip && !view->toolTip().isEmpty()) {
-            QToolTip::showText(event->globalPos(), view->toolTip(), view);
-            return true;
+        if (event->type() != QEvent::ToolTip) return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString tip = grid_.toolTipAt(index.column(), index.row() + grid_.fixedRows_);
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(event->globalPos(), tip, view->viewport(), view->visualRect(index));
         }
-        return QStyledItemDelegate::helpEvent(event, view, option, index);
+        return true;
     }
 
 private:
@@ -93,6 +100,17 @@ void StringGrid::setScrollBars(bool vertical, bool horizontal) {
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
+bool StringGrid::cellTextCut(int col, int row) const {
+    const QString text = cell(col, row);
+    if (text.isEmpty() || row < fixedRows_) return false;
+    // The room the item view leaves for the text: the cell less the style's margins on both sides.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int room = columnWidth(col) - 2 * margin;
+    return fontMetrics().horizontalAdvance(text) > room;
+}
+
+QString StringGrid::toolTipAt(int col, int row) const { return cellTextCut(col, row) ? cell(col, row) : toolTip(); }
+
 QTableWidgetItem* StringGrid::itemAt(int col, int row) const {
     if (row < fixedRows_) return horizontalHeaderItem(col);
     return item(row - fixedRows_, col);
@@ -123,6 +141,12 @@ void StringGrid::moveEditor(int row, int column, int previousRow, int previousCo
     if (editorIndex_.isValid()) QAbstractItemView::closePersistentEditor(editorIndex_);
     editorIndex_ = model()->index(row, column);
     QAbstractItemView::openPersistentEditor(editorIndex_);
+    if (editor_) {
+        // The view's delegate filters the editor's keys too and swallows Escape; installed
+        // again, the grid's filter comes first and hands Escape on to the window.
+        editor_->removeEventFilter(this);
+        editor_->installEventFilter(this);
+    }
     if (editor_ && hadFocus) editor_->setFocus();
 }
 
@@ -151,6 +175,13 @@ void StringGrid::emitDoubleClick() { emit gridDoubleClicked(); }
 
 bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
     if (watched == editor_ && event->type() == QEvent::MouseButtonDblClick) emit gridDoubleClicked();
+    if (watched == editor_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        // Escape closes the window the grid stands in, as it does from any other control.
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, static_cast<QKeyEvent*>(event)->modifiers());
+        QCoreApplication::sendEvent(window(), &escape);
+        return true;
+    }
     return QTableWidget::eventFilter(watched, event);
 }
 

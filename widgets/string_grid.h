@@ -40,6 +40,11 @@ public:
     // The open in-place editor, or nullptr while none is open (no editable cell is current).
     QLineEdit* inplaceEditor() const { return editor_; }
 
+    // Whether the text of a cell below the heading row is wider than its cell can show.
+    bool cellTextCut(int col, int row) const;
+    // The tooltip over a cell: its whole text when the cell cuts it, otherwise the grid's.
+    QString toolTipAt(int col, int row) const;
+
 signals:
     void editTextChanged(int col, int row, const QString& text);
     void gridDoubleClicked();

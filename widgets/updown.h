@@ -4,6 +4,10 @@
 // position (it already stands at that end) does nothing, and clicked() is emitted only when an
 // arrow has changed the position.
 //
+// From the keyboard: Tab gives it the focus, shown as a frame over the arrows; the arrow keys
+// step once (up and right raise), Page Up and Page Down ten times; Shift+F10 and the Menu key
+// ask for its context menu, as the right mouse button does.
+//
 // The position is stored as given, also outside the range; the next arrow click brings it back
 // into the range. Positions are 32-bit; the stepping is done in 64 bits so that it cannot
 // overflow.
@@ -45,6 +49,9 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void stepBy(long long delta);
@@ -52,6 +59,7 @@ private:
     Qt::Orientation orientation_;
     QToolButton* up_;
     QToolButton* down_;
+    QWidget* focusFrame_;
     int position_ = 0;
     int minimum_ = 0;
     int maximum_ = 100;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -270,6 +271,41 @@ TEST(ProfilePlot, ScaleTicksEveryTwoKilometresOn801Pixels) {
     const int level = y0 - static_cast<int>(20 * static_cast<Ld>(g.ky));
     EXPECT_EQ(image.pixel(30, level), kBlack);
     EXPECT_EQ(image.pixel(30, level - 1), kWhite);
+}
+
+TEST(ProfilePlot, ScaleNumbersThatWouldOverprintAreLeftOut) {
+    const QRect meter(4, 6, 20, 13), km(1898, 580, 24, 13);
+    struct Row {
+        QRect cell, previous;
+        bool fits;
+    };
+    const Row rows[] = {
+        {{100, 582, 14, 13}, {}, true},                  // the first of its row
+        {{122, 582, 24, 13}, {100, 582, 14, 13}, true},  // touching the one before is not covering it
+        {{121, 582, 24, 13}, {100, 582, 22, 13}, false}, // one pixel over the one before
+        {{1889, 582, 24, 13}, {1867, 582, 14, 13}, false},  // over the "[км]" mark
+        {{1, 10, 20, 13}, {1, 40, 20, 13}, false},      // a level number over "[м]"
+        {{1, 19, 20, 13}, {1, 40, 20, 13}, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.cell.x() << "," << row.cell.y());
+        EXPECT_EQ(NumberFits(row.cell, row.previous, meter, km), row.fits);
+    }
+
+    // On a 41.5 km hop 1920 pixels wide the ticks stand every 0.5 km, about 22 pixels apart; the
+    // last number, "41.5", would run into the unit mark, which therefore shows alone.
+    HopModel m = Hop({{0, 100}, {41.5, 100}}, 20, 20);
+    m.scaleShown = true;
+    EXPECT_EQ(ScaleStep(GeometryOf(m, 1920, 600).kx), 0.5);
+    const QImage image = Draw(m, 1920, 600);
+    QImage markAlone(image.size(), image.format());
+    markAlone.fill(kWhite);
+    QPainter painter(&markAlone);
+    painter.setFont(PlotFont());
+    DrawPlotText(painter, 1920 - 22, 600 - 20, QStringLiteral("[км]"));
+    const QRect cell(1920 - 22, 600 - 20, 22, painter.fontMetrics().height());
+    painter.end();
+    EXPECT_EQ(image.copy(cell), markAlone.copy(cell));
 }
 
 TEST(ProfilePlot, InvertingPenOverTheGroundAndCurvedLevels) {

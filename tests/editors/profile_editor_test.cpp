@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLineEdit>
+#include <QTest>
 
 #include "codepage.h"
 #include "editor_fixture.h"
@@ -74,6 +76,16 @@ TEST_F(ProfileEditor, ChangedHeightSavedAndHandedOver) {
     EXPECT_EQ(set.model.profile.header[2], file.header[2]);
     EXPECT_EQ(form.profileCaption(),
               QStringLiteral("Профиль местности на интервале: ") + test::NameFieldOf(form).text());
+}
+
+TEST_F(ProfileEditor, EscapeInTheGridClosesThroughTheClosingQuestions) {
+    form.show();
+    test::TypeInto(grid, 2, 3, QStringLiteral("155.5"));
+    set.seam.answers = {false, false};
+    QTest::keyClick(grid.inplaceEditor(), Qt::Key_Escape);
+    EXPECT_EQ(set.questions(), (Questions{kSaveWorking, kUse}));
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(set.read("prf.idn"), original);
 }
 
 TEST_F(ProfileEditor, TypingRulesCellByCell) {

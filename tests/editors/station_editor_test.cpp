@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include "codepage.h"
@@ -53,6 +55,22 @@ TEST_F(StationEditor, LayoutAndFixedTexts) {
     EXPECT_EQ(test::NameFieldOf(form).text(), QStringLiteral("РРС-8Ц, 8 ГГц, цифровая, STM-1"));
     EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Label1"))->toolTip(),
               QStringLiteral("Правая кнопка мыши - меню ввода/вывода ТТХ из файла"));
+    Close();
+}
+
+TEST_F(StationEditor, KeyboardReachesTheFileMenuTheNameAndTheGrid) {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    EXPECT_EQ(QApplication::focusWidget(), &test::NameFieldOf(form));  // typing goes to the name first
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), grid.inplaceEditor());
+    QTest::keyClick(&test::NameFieldOf(form), Qt::Key_Backtab);
+    auto* label = form.findChild<QWidget*>(QStringLiteral("Label1"));
+    EXPECT_EQ(QApplication::focusWidget(), label);
+    auto* menu = form.findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+    QTest::keyClick(label, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(menu->isVisible());
+    menu->close();
     Close();
 }
 

@@ -25,6 +25,14 @@ void ScriptedSeam::ShowError(QWidget*, const QString& caption, const QString& te
     events.push_back({"Error box", caption.toStdString(), text.toStdString()});
 }
 
+int ScriptedSeam::Choose(QWidget*, const QString& caption, const QString& text, const QStringList& buttons) {
+    events.push_back({"Choice", caption.toStdString(), (QStringList{text} + buttons).join('\n').toStdString()});
+    if (choices.empty()) return -1;
+    const int answer = choices.front();
+    choices.pop_front();
+    return answer;
+}
+
 namespace {
 
 class ScriptedProgram final : public StartedProgram {

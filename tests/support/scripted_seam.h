@@ -14,8 +14,8 @@ namespace vakrel::test {
 
 class ScriptedSeam final : public UserSeam {
 public:
-    // What the program showed or asked: kind ("Confirm", "Warning", "Error box", "Dialog",
-    // "Start"), caption and text (UTF-8).
+    // What the program showed or asked: kind ("Confirm", "Warning", "Error box", "Choice",
+    // "Dialog", "Start"), caption and text (UTF-8; a choice's buttons follow its text, one a line).
     struct Event {
         std::string kind;
         std::string caption;
@@ -23,7 +23,8 @@ public:
     };
 
     std::deque<bool> answers;                  // Confirm / Warn answers; none left: No
-    std::deque<std::optional<QString>> files;  // file dialog answers; none left: cancelled
+    std::deque<std::optional<QString>> files;  // file and folder dialog answers; none left: cancelled
+    std::deque<int> choices;                   // Choose answers (button index); none left: closed
     bool startSucceeds = true;
     bool startForReal = false;                 // really start the program (end-to-end tests)
     // A program started without startForReal, as the test lets it run and end: it runs until
@@ -41,6 +42,7 @@ public:
     bool Confirm(QWidget* parent, const QString& text) override;
     bool Warn(QWidget* parent, const QString& text) override;
     void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
+    int Choose(QWidget* parent, const QString& caption, const QString& text, const QStringList& choices) override;
     std::unique_ptr<StartedProgram> StartProgram(const QString& program, const QStringList& arguments,
                                                  const QString& workingDirectory) override;
 

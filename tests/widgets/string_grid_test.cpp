@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 #include <utility>
 #include <vector>
 
@@ -110,6 +114,35 @@ TEST_F(GridFixture, DoubleClickOnCellsHeadingAndEditor) {
     EXPECT_EQ(doubleClicks, 2);
     emit grid.horizontalHeader()->sectionDoubleClicked(1);
     EXPECT_EQ(doubleClicks, 3);
+}
+
+TEST_F(GridFixture, ACutCellShowsItsWholeTextAsTooltip) {
+    grid.setToolTip(QStringLiteral("the grid's hint"));
+    grid.setColWidth(0, 60);
+    const QString longName = QStringLiteral("Высота передающей антенны над уровнем моря, м");
+    grid.setCell(0, 1, longName);
+    grid.setCell(0, 2, QStringLiteral("h, м"));
+    EXPECT_TRUE(grid.cellTextCut(0, 1));
+    EXPECT_FALSE(grid.cellTextCut(0, 2));
+    EXPECT_EQ(grid.toolTipAt(0, 1), longName);
+    EXPECT_EQ(grid.toolTipAt(0, 2), QStringLiteral("the grid's hint"));
+
+    // What the user sees when the pointer rests on the cell.
+    const QRect cell = grid.visualRect(grid.model()->index(0, 0));
+    QHelpEvent help(QEvent::ToolTip, cell.center(), grid.viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(grid.viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), longName);
+}
+
+TEST_F(GridFixture, EscapeInTheEditorReachesTheWindow) {
+    QDialog dialog;
+    StringGrid inDialog(4, 4, 1, 1, &dialog);
+    dialog.show();
+    inDialog.setFocus();
+    ASSERT_NE(inDialog.inplaceEditor(), nullptr);
+    QTest::keyClick(inDialog.inplaceEditor(), Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 }  // namespace

@@ -68,3 +68,67 @@ TEST(UpDown, ArrowsByOrientation) {
 
 }  // namespace
 }  // namespace vakrel
+
+namespace vakrel {
+namespace {
+
+TEST(UpDown, KeyboardStepsOnceWithArrowsAndTenTimesWithPageKeys) {
+    struct Row {
+        Qt::Orientation orientation;
+        Qt::Key key;
+        int after;
+    };
+    const Row rows[] = {
+        {Qt::Vertical, Qt::Key_Up, 310},      {Qt::Vertical, Qt::Key_Down, 290},
+        {Qt::Horizontal, Qt::Key_Right, 310}, {Qt::Horizontal, Qt::Key_Left, 290},
+        {Qt::Vertical, Qt::Key_PageUp, 400},  {Qt::Horizontal, Qt::Key_PageDown, 200},
+        {Qt::Vertical, Qt::Key_Home, 300},    // any other key leaves it
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(QTest::toString(QKeySequence(row.key)));
+        UpDown control(row.orientation);
+        control.setMinimum(0);
+        control.setMaximum(1000);
+        control.setIncrement(10);
+        control.setPosition(300);
+        QSignalSpy clicked(&control, &UpDown::clicked);
+        QTest::keyClick(&control, row.key);
+        EXPECT_EQ(control.position(), row.after);
+        EXPECT_EQ(clicked.count(), row.after == 300 ? 0 : 1);
+    }
+}
+
+TEST(UpDown, TabReachesItAndTheFocusShows) {
+    QWidget window;
+    auto* first = new UpDown(Qt::Vertical, &window);
+    auto* second = new UpDown(Qt::Horizontal, &window);
+    second->move(40, 0);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_TRUE(second->hasFocus());
+    // The frame over the arrows shows the focus; the arrows themselves take none.
+    const auto visibleFrames = [](const UpDown* control) {
+        int shown = 0;
+        for (const QWidget* child : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!qobject_cast<const QToolButton*>(child) && child->isVisible()) ++shown;
+        return shown;
+    };
+    EXPECT_EQ(visibleFrames(second), 1);
+    EXPECT_EQ(visibleFrames(first), 0);
+    EXPECT_EQ(second->upButton()->focusPolicy(), Qt::NoFocus);
+}
+
+TEST(UpDown, ShiftF10AndTheMenuKeyAskForTheContextMenu) {
+    UpDown control(Qt::Vertical);
+    control.setContextMenuPolicy(Qt::CustomContextMenu);
+    QSignalSpy asked(&control, &QWidget::customContextMenuRequested);
+    QTest::keyClick(&control, Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(&control, Qt::Key_Menu);
+    QTest::keyClick(&control, Qt::Key_F10);  // F10 alone is not the menu
+    EXPECT_EQ(asked.count(), 2);
+}
+
+}  // namespace
+}  // namespace vakrel

@@ -1,0 +1,25 @@
+#pragma once
+// The command line of vakrel_w: an optional working folder, --help and --version.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vakrel {
+
+// What the command line asks for: the folder to start in (empty: the current directory), or
+// an exit with `exitCode` after `output` has been printed (help, version, a bad argument).
+struct CommandLine {
+    QString folder;
+    std::optional<int> exitCode;
+    QString output;
+};
+
+// Reads the arguments after the program's name.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// Installs Qt's own Russian translations, so that the file dialogs and the standard buttons
+// speak the language of the rest of the program. False when they are not installed.
+bool InstallRussianQtTranslations();
+
+}  // namespace vakrel
