@@ -70,6 +70,7 @@ TEST_F(Installed, EveryFileInItsPlace) {
     };
 #ifdef VAKREL_PROFILE_TOOL
     files.push_back({"bin/vakrel-profile", true});
+    files.push_back({"share/man/man1/vakrel-profile.1", false});
 #endif
     for (const Expected& file : files) {
         SCOPED_TRACE(file.path);
