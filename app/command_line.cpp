@@ -37,6 +37,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         result.output = QStringLiteral("vakrel_w: одна рабочая папка, не несколько\n");
     } else if (parser.positionalArguments().size() == 1) {
         result.folder = parser.positionalArguments().constFirst();
+        // A data file given instead (the desktop's "open with") stands for its folder.
+        const QFileInfo given(result.folder);
+        if (given.isFile()) result.folder = given.absolutePath();
         if (!QFileInfo(result.folder).isDir()) {
             result.exitCode = 2;
             result.output = QStringLiteral("vakrel_w: нет папки %1\n").arg(QDir::toNativeSeparators(result.folder));

@@ -1,5 +1,5 @@
 #pragma once
-// The command line of vakrel_w: an optional working folder, --help and --version.
+// The command line of vakrel_w: an optional working folder (or a file in it), --help and --version.
 
 #include <QString>
 #include <QStringList>

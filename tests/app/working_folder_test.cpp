@@ -106,6 +106,7 @@ TEST_F(StartInAFolderWithoutAHop, MissingExampleSetIsReportedAndTheBoxComesBack)
 
 TEST(CommandLine, FolderHelpVersionAndMistakes) {
     test::TempDir dir;
+    dir.write("prf.idn", "");
     const QString folder = Q(dir);
     struct Row {
         QStringList arguments;
@@ -116,6 +117,7 @@ TEST(CommandLine, FolderHelpVersionAndMistakes) {
     const Row rows[] = {
         {{}, {}, std::nullopt, ""},
         {{folder}, folder, std::nullopt, ""},
+        {{folder + "/prf.idn"}, folder, std::nullopt, ""},
         {{QStringLiteral("--version")}, {}, 0, "vakrel_w " VAKREL_VERSION "\n"},
         {{QStringLiteral("--help")}, {}, 0, " [options] [FOLDER]\n"},
         {{folder + "/none"}, {}, 2, "vakrel_w: нет папки "},
