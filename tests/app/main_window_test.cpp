@@ -323,7 +323,7 @@ TEST_F(MainWindow, KeyboardReachesEveryControlAndOpensThePicturesMenu) {
 
     auto* menu = Find<QMenu>("PopupMenu1");
     for (const auto& [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier}, std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
-        SCOPED_TRACE(QTest::toString(QKeySequence(key | modifiers)));
+        SCOPED_TRACE(QKeySequence(key | modifiers).toString().toStdString());
         auto* image = Find<ProfileView>("Image1");
         image->setFocus();
         QTest::keyClick(image, key, modifiers);

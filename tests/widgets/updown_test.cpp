@@ -85,7 +85,7 @@ TEST(UpDown, KeyboardStepsOnceWithArrowsAndTenTimesWithPageKeys) {
         {Qt::Vertical, Qt::Key_Home, 300},    // any other key leaves it
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(QTest::toString(QKeySequence(row.key)));
+        SCOPED_TRACE(QKeySequence(row.key).toString().toStdString());
         UpDown control(row.orientation);
         control.setMinimum(0);
         control.setMaximum(1000);
