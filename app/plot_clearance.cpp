@@ -8,9 +8,7 @@ namespace vakrel::detail {
 void DrawClearanceZone(const PlotFrame& f) {
     const QRgb lime = kClearanceColour.rgb();
     QPoint previous = f.top1;
-    double x = f.X1;
-    // Samples left of the picture show nothing: they start just left of it.
-    if (x + f.step < f.visibleFrom) x = std::min(f.visibleFrom, f.X2) - f.step;
+    double x = f.SamplesFrom(f.X1);
     do {
         x = x + f.step;
         if (x > f.X2) x = f.X2;

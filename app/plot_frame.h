@@ -69,6 +69,10 @@ struct PlotFrame {
     }
     QPoint Pixel(double x, double h) const { return QPoint(map.px(x), map.py(h)); }
 
+    // Where a run of samples stepping on from x begins: samples left of the picture show
+    // nothing, so a run that starts further left begins just left of it.
+    double SamplesFrom(double x) const { return x + step < visibleFrom ? visibleFrom - step : x; }
+
     // The ground samples of the segment from a to b: every `step` km on from x, which carries
     // over from one segment into the next, the last one on b's distance exactly. Calls
     // sample(x, h) with h the ground with the earth's bulge in m (no objects).
@@ -82,7 +86,7 @@ struct PlotFrame {
                 sample(x, static_cast<double>(static_cast<Ld>(Bulge(x)) + b.groundHeight));
                 return;
             }
-            x = visibleFrom - step;
+            x = SamplesFrom(x);
         }
         do {
             x = x + step;

@@ -15,8 +15,7 @@ void DrawOutline(const PlotFrame& f) {
         const Ld topA = static_cast<Ld>(a.groundHeight) + a.objectHeight;
         const double slopeTop = static_cast<double>((static_cast<Ld>(b.groundHeight) + b.objectHeight - topA) /
                                                     (static_cast<Ld>(b.distance) - a.distance));
-        // Samples left of the picture show nothing: they start just left of it.
-        const double from = a.distance + f.step < f.visibleFrom ? f.visibleFrom - f.step : a.distance;
+        const double from = f.SamplesFrom(a.distance);
         for (long long k = 1;; ++k) {
             const double x = static_cast<double>(static_cast<Ld>(from) + k * static_cast<Ld>(f.step));
             if (!(x < b.distance)) break;
