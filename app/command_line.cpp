@@ -2,15 +2,23 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <filesystem>
+
+#include "user_seam.h"
 
 namespace vakrel {
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    QStringList decoded;
+    std::vector<std::string> positional;  // the bytes of the arguments that are not options
+    for (const std::string& argument : arguments) {
+        decoded << QFile::decodeName(QByteArray::fromStdString(argument));
+        if (argument.empty() || argument.front() != '-') positional.push_back(argument);
+    }
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Расчет интервала РРЛ(ТРЛ): профиль местности, положение антенн, расчет и отчет.\n"
@@ -23,7 +31,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                  QStringLiteral("[FOLDER]"));
 
     CommandLine result;
-    if (!parser.parse(QStringList{QStringLiteral("vakrel_w")} + arguments)) {
+    if (!parser.parse(QStringList{QStringLiteral("vakrel_w")} + decoded)) {
         result.exitCode = 2;
         result.output = parser.errorText() + '\n';
     } else if (parser.isSet(help)) {
@@ -35,14 +43,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     } else if (parser.positionalArguments().size() > 1) {
         result.exitCode = 2;
         result.output = QStringLiteral("vakrel_w: одна рабочая папка, не несколько\n");
-    } else if (parser.positionalArguments().size() == 1) {
-        result.folder = parser.positionalArguments().constFirst();
+    } else if (parser.positionalArguments().size() == 1 && positional.size() == 1) {
+        namespace fs = std::filesystem;
+        std::error_code ignored;
+        fs::path folder(positional.front());
         // A data file given instead (the desktop's "open with") stands for its folder.
-        const QFileInfo given(result.folder);
-        if (given.isFile()) result.folder = given.absolutePath();
-        if (!QFileInfo(result.folder).isDir()) {
+        if (fs::is_regular_file(folder, ignored)) folder = fs::absolute(folder, ignored).parent_path();
+        result.folder = folder.string();
+        if (!fs::is_directory(folder, ignored)) {
             result.exitCode = 2;
-            result.output = QStringLiteral("vakrel_w: нет папки %1\n").arg(QDir::toNativeSeparators(result.folder));
+            result.output = QStringLiteral("vakrel_w: нет папки %1\n").arg(ReadableBytes(result.folder));
         }
     }
     return result;

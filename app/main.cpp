@@ -3,9 +3,12 @@
 // current directory.
 
 #include <QApplication>
-#include <QDir>
 #include <QPixmap>
+#include <unistd.h>
+
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "command_line.h"
 #include "hop_model.h"
@@ -13,6 +16,7 @@
 #include "relay_mast_picture.h"
 #include "startup.h"
 #include "u_vakrel.h"
+#include "user_seam.h"
 
 namespace {
 
@@ -21,7 +25,7 @@ namespace {
 vakrel::CommandLine ReadCommandLine(int argc, char* argv[]) {
     QCoreApplication core(argc, argv);
     vakrel::InstallRussianQtTranslations();
-    return vakrel::ParseCommandLine(QCoreApplication::arguments().mid(1));
+    return vakrel::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
 }
 
 }  // namespace
@@ -32,7 +36,10 @@ int main(int argc, char* argv[]) {
         std::fputs(line.output.toLocal8Bit().constData(), *line.exitCode == 0 ? stdout : stderr);
         return *line.exitCode;
     }
-    if (!line.folder.isEmpty()) QDir::setCurrent(line.folder);
+    if (!line.folder.empty() && ::chdir(line.folder.c_str()) != 0) {
+        std::fprintf(stderr, "vakrel_w: папка %s недоступна\n", vakrel::ReadableBytes(line.folder).toLocal8Bit().constData());
+        return 2;
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(vakrel::kApplicationTitle));

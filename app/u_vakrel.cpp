@@ -1,6 +1,7 @@
 #include "u_vakrel.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -48,8 +49,37 @@ void TForm1::FormActivate() {
     activated_ = true;
     // A folder without a hop (the home folder, when started from the menu) is offered for a
     // better one first; closing that box leaves the window empty, with nothing more to report.
-    if (!OfferWorkingFolder(seam_, this)) return;
+    if (!OfferWorkingFolder(seam_, this) || !TakeWorkingFolder()) return;
     LoadWorkingSet();
+}
+
+bool TForm1::TakeWorkingFolder() {
+    enum Choice { kViewOnly = 0, kOtherFolder = 1 };
+    while (!folderLock_.Take(CurrentDirectory())) {
+        const QString text =
+            QStringLiteral("С папкой\n%1\nуже работает другая программа VAKREL (%2).\n\n"
+                           "Интервал можно открыть только для просмотра, без \"Подг\", \"Расч\" и сохранения, "
+                           "или выбрать другую папку.")
+                .arg(ReadableBytes(CurrentDirectory()), folderLock_.Holder());
+        const int choice = seam_.Choose(this, QString::fromLatin1(kApplicationTitle), text,
+                                        {QStringLiteral("Только просмотр"), QStringLiteral("Другая папка...")});
+        if (choice == kViewOnly) {
+            SetViewOnly();
+            return true;
+        }
+        if (choice != kOtherFolder) return false;
+        if (const auto folder = seam_.ChooseFolder(this, QStringLiteral("Папка интервала"))) QDir::setCurrent(*folder);
+        if (!OfferWorkingFolder(seam_, this)) return false;
+    }
+    return true;
+}
+
+void TForm1::SetViewOnly() {
+    viewOnly_ = true;
+    for (QPushButton* button : {Button1, Button2, Button4}) {
+        button->setEnabled(false);
+        button->setToolTip(QStringLiteral("Только просмотр: с папкой работает другая программа"));
+    }
 }
 
 void TForm1::LoadWorkingSet() {

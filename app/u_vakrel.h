@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "engine_launch.h"
+#include "folder_lock.h"
 
 class QAction;
 class QImage;
@@ -43,6 +44,10 @@ public:
     const QImage& picture() const;
     // The calculate button back to its first state: disabled, "Расч", calculation pending.
     void InvalidateCalculation();
+
+    // Whether another program holds the working folder, so that this one only shows the hop:
+    // Save, "Подг" and "Расч" stay disabled and do nothing.
+    bool viewOnly() const { return viewOnly_; }
 
     // Whether a complete working set has been loaded. Until then the controls that need a
     // profile (the picture's clicks, the spin controls) do nothing.
@@ -101,12 +106,21 @@ private:
     bool HopDrawn();
     // The error box of a command, with the working folder named when it has vanished.
     void ShowIoError(const IoError& error);
+    // Takes the current directory as this program's working folder. When another program holds
+    // it, the user chooses to view the hop only or to choose another folder; false when the
+    // user closed the box (the window stays empty).
+    bool TakeWorkingFolder();
+    void SetViewOnly();
+    // Tells the user that a write left `leftOut` profile points out of `fileName`.
+    void TellLeftOut(int leftOut, const char* fileName);
 
     HopModel& model_;
     UserSeam& seam_;
     const Windows* windows_ = nullptr;
     bool activated_ = false;
     bool workingSetLoaded_ = false;
+    bool viewOnly_ = false;
+    FolderLock folderLock_;
     // Why the last drawing was refused; empty when it drew the hop.
     QString plotRefusal_ = QStringLiteral("Нет данных для построения профиля");
     EngineRun engine_;  // the engine started by the last "Расч"

@@ -87,11 +87,20 @@ bool TForm1::HopDrawn() {
     return false;
 }
 
+void TForm1::TellLeftOut(int leftOut, const char* fileName) {
+    if (leftOut == 0) return;
+    seam_.ShowError(this, QString::fromLatin1(kApplicationTitle),
+                    QStringLiteral("В файл %1 не записаны точки профиля, которые при точности файла 0.01 км "
+                                   "совпали бы с соседними: %2.")
+                        .arg(QString::fromLatin1(fileName))
+                        .arg(leftOut));
+}
+
 void TForm1::Button1Click() {
-    if (!HopDrawn() || !workingSetLoaded_) return;
+    if (viewOnly_ || !HopDrawn() || !workingSetLoaded_) return;
     if (!seam_.Warn(this, QStringLiteral("Сохранение новых данных уничтожит старые !\nПродолжать ?"))) return;
     try {
-        SaveCutAsSourceData(model_);
+        TellLeftOut(SaveCutAsSourceData(model_), kWorkingProfile);
     } catch (const IoError& error) {
         ShowIoError(error);
     }
@@ -124,13 +133,15 @@ void TForm1::Button3Click() {
 }
 
 void TForm1::Button4Click() {
-    if (!HopDrawn() || !workingSetLoaded_) return;
+    if (viewOnly_ || !HopDrawn() || !workingSetLoaded_) return;
+    int leftOut = 0;
     try {
-        WriteBufferFiles(model_);
+        leftOut = WriteBufferFiles(model_);
     } catch (const IoError& error) {
         ShowIoError(error);
         return;
     }
+    TellLeftOut(leftOut, kBufferProfile);
     Button2->setEnabled(true);
     model_.launchPending = true;
     Button2->setText(QStringLiteral("Расч"));
@@ -138,6 +149,7 @@ void TForm1::Button4Click() {
 }
 
 void TForm1::Button2Click() {
+    if (viewOnly_) return;
     if (model_.launchPending) {
         try {
             engine_.Start(seam_, QString::fromStdString(model_.workingDirectory));

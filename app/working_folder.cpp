@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <filesystem>
 
 #include "io_error.h"
 #include "text_file.h"
@@ -14,17 +15,24 @@ namespace vakrel {
 namespace {
 
 // The files of a working set: the three data files and the two help texts.
-constexpr const char* kExampleFiles[] = {kWorkingProfile, kWorkingStation, kWorkingConditions, "prf.tip", "rrv.tip"};
+constexpr const char* kExampleFiles[] = {kWorkingProfile, kWorkingStation, kWorkingConditions, kObjectCodesText,
+                                         kConditionCodesText};
 
 enum Choice { kChooseHop = 0, kLayOutExample = 1 };
 
 QString Native(const QString& folder) { return QDir::toNativeSeparators(QDir(folder).absolutePath()); }
 
-QString NoWorkingFilesText(const QString& folder) {
+// The current directory as its bytes stand, readable whatever the locale.
+QString CurrentFolderShown() {
+    std::error_code ignored;
+    return ReadableBytes(std::filesystem::current_path(ignored).string());
+}
+
+QString NoWorkingFilesText() {
     return QStringLiteral(
                "В папке\n%1\nнет рабочих файлов интервала prf.idn, ttx.idn и rrv.idn.\n\n"
                "Выберите папку интервала или создайте новую папку с примером.")
-        .arg(Native(folder));
+        .arg(CurrentFolderShown());
 }
 
 // The example set laid out in a folder that the user chose; false (after saying why) when it
@@ -71,7 +79,7 @@ bool OfferWorkingFolder(UserSeam& seam, QWidget* parent, const QString& exampleS
                               QStringLiteral("Создать папку с примером...")};
     while (LacksWorkingFiles(QDir::currentPath())) {
         const int choice = seam.Choose(parent, QString::fromLatin1(kApplicationTitle),
-                                       NoWorkingFilesText(QDir::currentPath()), choices);
+                                       NoWorkingFilesText(), choices);
         std::optional<QString> folder;
         if (choice == kChooseHop) {
             folder = seam.ChooseFolder(parent, QStringLiteral("Папка интервала"));

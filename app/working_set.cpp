@@ -9,17 +9,17 @@
 
 namespace vakrel {
 
-void LoadWorkingProfile(HopModel& model) { model.profile = ReadProfileFile(kWorkingProfile); }
+void LoadWorkingProfile(HopModel& model) { model.profile = ReadProfileFile(InFolder(model.workingDirectory, kWorkingProfile)); }
 
 void LoadWorkingStation(HopModel& model) {
-    model.station = LoadStationFile(kWorkingStation);
+    model.station = LoadStationFile(InFolder(model.workingDirectory, kWorkingStation));
     model.antennas.height1 = model.stationParam(kAntenna1HeightParam);
     model.antennas.height2 = model.stationParam(kAntenna2HeightParam);
     model.workingFrequency = model.stationParam(kFrequencyParam);
 }
 
 void LoadWorkingConditions(HopModel& model) {
-    model.refraction = RefractionFromConditions(LoadConditionsFile(kWorkingConditions).params);
+    model.refraction = RefractionFromConditions(LoadConditionsFile(InFolder(model.workingDirectory, kWorkingConditions)).params);
     DeriveModelEarthRadius(model);
 }
 

@@ -1,19 +1,18 @@
 #pragma once
 // The working set of a hop: prf.idn, ttx.idn and rrv.idn in the working directory, read into
 // the model. Each reader is all or nothing: a file that fails leaves its part of the model as
-// it was. File names are relative; the current directory is the working directory.
+// it was. Every file is opened in the model's working directory, whatever folder is current.
 
 #include <QString>
 #include <string>
+
+#include "working_files.h"
 
 namespace vakrel {
 
 struct HopModel;
 struct ProfileData;
 
-inline constexpr const char* kWorkingProfile = "prf.idn";
-inline constexpr const char* kWorkingStation = "ttx.idn";
-inline constexpr const char* kWorkingConditions = "rrv.idn";
 
 // The profile: header lines and points.
 void LoadWorkingProfile(HopModel& model);

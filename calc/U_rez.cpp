@@ -87,6 +87,7 @@ void TForm6::PdfClick() {
 
 void TForm6::FormActivate() {
     lines_.clear();
+    complete_ = false;
     Memo1->clear();
     Memo1->hide();
     try {
@@ -94,6 +95,7 @@ void TForm6::FormActivate() {
         ResultFile result = BuildReport(model_, separator ? separator : '.', lines_);
         model_.resultPoints = result.lists;
         model_.resultsLoaded = true;
+        complete_ = true;
         Memo1->setPlainText(ReportText(lines_));
         Memo1->document()->setModified(false);
         Memo1->setToolTip(QStringLiteral("При закрытии окна результаты сохраняются в файле vakrel_w.rez"));
@@ -106,8 +108,10 @@ void TForm6::FormActivate() {
 }
 
 bool TForm6::FormClose() {
-    const FileDialogRequest request{true, QStringLiteral("Сохранение результатов расчета  "),
-                                    QStringLiteral("Результаты расчета (*.rez)"), QStringLiteral("rez"),
+    // A report that stopped at a file it could not read holds the inputs alone: the offer says so.
+    const QString title = complete_ ? QStringLiteral("Сохранение результатов расчета  ")
+                                    : QStringLiteral("Сохранение неполного отчета: результатов расчета в нем нет");
+    const FileDialogRequest request{true, title, QStringLiteral("Результаты расчета (*.rez)"), QStringLiteral("rez"),
                                     QStringLiteral("vakrel_w")};
     if (auto path = seam_.ChooseFile(this, request)) {
         try {

@@ -54,6 +54,7 @@ private:
     QPushButton* Button2;  // "PDF..."
     std::function<QImage()> pictureSource_;
     std::vector<std::string> lines_;  // the report, code page 1251
+    bool complete_ = false;           // the last opening read every file, the results too
 };
 
 }  // namespace vakrel

@@ -1,22 +1,28 @@
 #pragma once
-// The engine's input files, written by "Подг" into the current (working) directory.
+// The engine's input files, written by "Подг" into the working folder, and what Save shares
+// with them: the profile cut between the antennas beside the station file with the antenna
+// heights, replaced together.
 
 #include <string>
+
+#include "read_back.h"
 
 namespace vakrel {
 
 struct HopModel;
 
-inline constexpr const char* kBufferProfile = "buf.prf";
-inline constexpr const char* kBufferStation = "buf.ttx";
-
 // The station file with the current antenna heights in parameters 5 and 10 and every kept line,
 // the name line included, as it is. Copies the heights into the model's station parameters.
 std::string PrepareBufferStation(HopModel& model);
 
-// Replaces buf.prf and buf.ttx together: when either cannot be written, both stay as they were,
-// so the engine never meets a profile of one placement with the stations of another. Throws
-// IoError.
-void WriteBufferFiles(HopModel& model);
+// Replaces `profileName` (the cut in `layout`) and `stationName` in the model's working folder
+// together: when either cannot be written, or would not read back as meant, both stay as they
+// were. Returns the number of cut points left out because the layout's 0.01 km could not tell
+// them from their neighbours (LeaveOutCollapsedPoints). Throws IoError.
+int WriteCutWithStation(HopModel& model, ProfileLayout layout, const char* profileName, const char* stationName);
+
+// buf.prf and buf.ttx, so that the engine never meets a profile of one placement with the
+// stations of another. Returns the points left out of buf.prf. Throws IoError.
+int WriteBufferFiles(HopModel& model);
 
 }  // namespace vakrel

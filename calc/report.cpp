@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "buffer_files.h"
 #include "codepage.h"
 #include "hop_model.h"
 #include "number_format.h"
 #include "result_file.h"
 #include "text_file.h"
+#include "working_files.h"
 
 namespace vakrel {
 
@@ -36,7 +36,7 @@ ResultFile BuildReport(const HopModel& model, char separator, std::vector<std::s
 
     AppendText(lines, "         Исходные данные и результаты расчета интервала РРЛ(ТРЛ) ");
     AppendText(lines, "");
-    AppendFileLines(lines, ReadFileBytes(kBufferProfile), 3, 3);
+    AppendFileLines(lines, ReadFileBytes(InFolder(model.workingDirectory, kBufferProfile)), 3, 3);
     AppendText(lines, "");
     AppendText(lines, "Варьируемые параметры положения антенн:");
     AppendNumber(lines, "   1.Смещение антенны РРС1 вправо (км): ", RoundToHundredths(a.position1), separator);
@@ -47,16 +47,16 @@ ResultFile BuildReport(const HopModel& model, char separator, std::vector<std::s
     AppendText(lines, "");
     AppendText(lines, "                  Тактико-технические характеристики РРС(ТРС):");
     AppendText(lines, "");
-    const std::string station = ReadFileBytes(kBufferStation);
+    const std::string station = ReadFileBytes(InFolder(model.workingDirectory, kBufferStation));
     AppendFileLines(lines, station, 3, 3);
     AppendFileLines(lines, station, 14, 28);
     AppendText(lines, "");
     AppendText(lines, "                  Параметры условий распространения радиоволн:");
     AppendText(lines, "");
-    const std::string conditions = ReadFileBytes("rrv.idn");
+    const std::string conditions = ReadFileBytes(InFolder(model.workingDirectory, kWorkingConditions));
     AppendFileLines(lines, conditions, 3, 3);
     AppendFileLines(lines, conditions, 15, 30);
-    ResultFile result = ParseResultFile(ReadFileBytes(kResultFile));
+    ResultFile result = ParseResultFile(ReadFileBytes(InFolder(model.workingDirectory, kResultFile)));
     lines.insert(lines.end(), result.lines.begin(), result.lines.end());
     return result;
 }

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "hop_model.h"
+#include "working_files.h"
 
 namespace vakrel {
 
-inline constexpr const char* kResultFile = "vakrel.rez";
 // Columns of a result line the report shows.
 inline constexpr std::size_t kReportWidth = 76;
 

@@ -1,16 +1,12 @@
 #include "source_data_save.h"
 
 #include "buffer_files.h"
-#include "hop_cut.h"
-#include "text_file.h"
+#include "working_files.h"
 
 namespace vakrel {
 
-void SaveCutAsSourceData(HopModel& model) {
-    WriteFilesTogether({
-        {"prf.idn", FormatProfileCompactLayout(CutBetweenAntennas(model))},
-        {"ttx.idn", PrepareBufferStation(model)},
-    });
+int SaveCutAsSourceData(HopModel& model) {
+    return WriteCutWithStation(model, ProfileLayout::Compact, kWorkingProfile, kWorkingStation);
 }
 
 }  // namespace vakrel

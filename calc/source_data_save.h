@@ -6,8 +6,9 @@ namespace vakrel {
 
 struct HopModel;
 
-// Replaces prf.idn and ttx.idn in the current directory together: when either cannot be written,
-// both stay as they were. Throws IoError. The model keeps its profile and placement.
-void SaveCutAsSourceData(HopModel& model);
+// Replaces prf.idn and ttx.idn in the model's working folder together: when either cannot be
+// written, both stay as they were. Returns the number of cut points left out of prf.idn
+// (LeaveOutCollapsedPoints). Throws IoError. The model keeps its profile and placement.
+int SaveCutAsSourceData(HopModel& model);
 
 }  // namespace vakrel

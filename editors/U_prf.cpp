@@ -14,12 +14,13 @@
 #include "profile_handover.h"
 #include "string_grid.h"
 #include "user_seam.h"
+#include "working_files.h"
 
 namespace vakrel {
 
 namespace {
 
-const QString kWorkingFile = QStringLiteral("prf.idn");
+const QString kWorkingFile = QString::fromLatin1(kWorkingProfile);
 constexpr int kColumns = 5;
 
 SourceEditorLayout Layout() {
@@ -52,7 +53,8 @@ FileDialogRequest SaveRequest(const QString& initialName) {
 }  // namespace
 
 TForm3::TForm3(HopModel& model, UserSeam& seam)
-    : SourceEditor(QStringLiteral("TForm3"), QStringLiteral("Исходные данные о профиле местности"), Layout(), seam),
+    : SourceEditor(QStringLiteral("TForm3"), QStringLiteral("Исходные данные о профиле местности"), Layout(), seam,
+                   model.workingDirectory),
       model_(model),
       openDialogName_(QStringLiteral("prf")) {
     SetUpGrid();
@@ -95,7 +97,7 @@ void TForm3::FormActivate() {
     fileName_ = kWorkingFile;
     ProfileData read;
     try {
-        read = ReadProfileFile(PathBytes(kWorkingFile));
+        read = ReadProfileFile(FilePath(kWorkingFile));
     } catch (const IoError&) {
         ShowRows(1, pointCount());  // the profile held before stays, and shows
         throw;
@@ -176,12 +178,12 @@ void TForm3::FormClose() {
     if (NameChanged()) changed_ = true;
     if (changed_ &&
         seam_.Confirm(this, QStringLiteral("Сохранить измененный профиль в файле %1 ?").arg(fileName_)))
-        WriteProfileFile(PathBytes(fileName_), profile_, nameCurrent_);
+        WriteProfileFile(FilePath(fileName_), profile_, nameCurrent_);
 
     if (fileName_ != kWorkingFile || CurrentDirectory() != model_.workingDirectory) {
-        if (!ReturnToWorkingDirectory(model_.workingDirectory)) return;
+        if (!ReturnToWorkingDirectory()) return;
         if (seam_.Confirm(this, QStringLiteral("Перезаписать данные о профиле в рабочий файл prf.idn?"))) {
-            WriteProfileFile(PathBytes(kWorkingFile), profile_, nameCurrent_);
+            WriteProfileFile(FilePath(kWorkingFile), profile_, nameCurrent_);
             changed_ = true;
         } else {
             changed_ = false;

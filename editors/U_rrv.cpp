@@ -6,12 +6,13 @@
 #include "editor_support.h"
 #include "hop_model.h"
 #include "user_seam.h"
+#include "working_files.h"
 
 namespace vakrel {
 
 namespace {
 
-const QString kWorkingFile = QStringLiteral("rrv.idn");
+const QString kWorkingFile = QString::fromLatin1(kWorkingConditions);
 
 // Condition parameters the model takes, by number.
 constexpr int kMonthParam = 3;
@@ -64,7 +65,7 @@ FileDialogRequest DialogRequest(bool save, const QString& initialName) {
 
 TForm4::TForm4(HopModel& model, UserSeam& seam)
     : ParameterEditor(QStringLiteral("TForm4"), QStringLiteral("Исходные данные об условиях РРВ"), Layout(), seam,
-                      kRows, kColWidths),
+                      model.workingDirectory, kRows, kColWidths),
       model_(model),
       openDialogName_(QStringLiteral("rrv")) {}
 
@@ -72,7 +73,7 @@ void TForm4::FormActivate() {
     handedOver_ = false;
     SetUpGrid();
     fileName_ = kWorkingFile;
-    TakeFile(kWorkingFile, LoadConditionsFile(PathBytes(kWorkingFile)));
+    TakeFile(kWorkingFile, LoadConditionsFile(FilePath(kWorkingFile)));
     ShowFile();
 }
 
@@ -101,7 +102,7 @@ void TForm4::FormClose() {
 
     const std::string current = CurrentDirectory();
     if (fileName_ != kWorkingFile || current != model_.workingDirectory) {
-        if (!ReturnToWorkingDirectory(model_.workingDirectory)) return;
+        if (!ReturnToWorkingDirectory()) return;
         if (seam_.Confirm(this, QStringLiteral("Перезаписать условия РРВ в рабочий файл rrv.idn?")))
             Write(kWorkingFile);
     }
@@ -121,7 +122,7 @@ void TForm4::ShowFile() {
 void TForm4::Write(const QString& path) {
     ConditionsFile written = file_;
     std::copy(values_.begin(), values_.end(), written.params.begin());
-    SaveConditionsFile(PathBytes(path), written, nameCurrent_);
+    SaveConditionsFile(FilePath(path), written, nameCurrent_);
     file_.lines[2] = written.lines[2];
     if (path != kWorkingFile) return;
     model_.refraction.month = TruncateToInt(values_[kMonthParam - 1]);

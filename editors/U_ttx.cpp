@@ -5,12 +5,13 @@
 #include "editor_support.h"
 #include "hop_model.h"
 #include "user_seam.h"
+#include "working_files.h"
 
 namespace vakrel {
 
 namespace {
 
-const QString kWorkingFile = QStringLiteral("ttx.idn");
+const QString kWorkingFile = QString::fromLatin1(kWorkingStation);
 
 const ParameterRowText kRows[kStationParams] = {
     {"Мощность передатчика (слева)", "дБВт"},
@@ -54,8 +55,8 @@ FileDialogRequest DialogRequest(bool save, const QString& initialName) {
 }  // namespace
 
 TForm2::TForm2(HopModel& model, UserSeam& seam)
-    : ParameterEditor(QStringLiteral("TForm2"), QStringLiteral("Исходные данные о РРС(ТРС)"), Layout(), seam, kRows,
-                      kColWidths),
+    : ParameterEditor(QStringLiteral("TForm2"), QStringLiteral("Исходные данные о РРС(ТРС)"), Layout(), seam,
+                      model.workingDirectory, kRows, kColWidths),
       model_(model),
       openDialogName_(QStringLiteral("ttx")) {}
 
@@ -63,7 +64,7 @@ void TForm2::FormActivate() {
     handedOver_ = false;
     SetUpGrid();
     fileName_ = kWorkingFile;
-    TakeFile(kWorkingFile, LoadStationFile(PathBytes(kWorkingFile)));
+    TakeFile(kWorkingFile, LoadStationFile(FilePath(kWorkingFile)));
     if (ValuesDiffer(model_.station.params) &&
         seam_.Confirm(this, QStringLiteral("Отображать изменённые ТТХ?")))
         values_.assign(model_.station.params.begin(), model_.station.params.end());
@@ -91,7 +92,7 @@ void TForm2::FormClose() {
     bool offered = false;
     const std::string current = CurrentDirectory();
     if (fileName_ != kWorkingFile || current != model_.workingDirectory) {
-        if (!ReturnToWorkingDirectory(model_.workingDirectory)) return;
+        if (!ReturnToWorkingDirectory()) return;
         if (seam_.Confirm(this, QStringLiteral("Перезаписать ТТХ в рабочий файл ttx.idn?"))) {
             Save(kWorkingFile);
             offered = true;
@@ -119,7 +120,7 @@ void TForm2::ShowFile() {
 void TForm2::Save(const QString& path) {
     StationFile written = file_;
     std::copy(values_.begin(), values_.end(), written.params.begin());
-    SaveStationFile(PathBytes(path), written, nameCurrent_);
+    SaveStationFile(FilePath(path), written, nameCurrent_);
     file_.lines[2] = written.lines[2];
 }
 

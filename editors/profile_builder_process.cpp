@@ -1,24 +1,13 @@
 #include "profile_builder_process.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QProcess>
 #include <QProgressDialog>
-#include <QStandardPaths>
 
 #include "io_error.h"
+#include "program_search.h"
 
 namespace vakrel {
-
-QString FindProfileBuilder() {
-    const QString name = QString::fromLatin1(kProfileBuilderProgram);
-    const QFileInfo beside(QDir(QCoreApplication::applicationDirPath()).filePath(name));
-    if (beside.isFile() && beside.isExecutable()) return beside.filePath();
-    const QString onPath = QStandardPaths::findExecutable(name);
-    return onPath.isEmpty() ? name : onPath;
-}
 
 bool RunProfileBuilder(QWidget* parent, const QStringList& arguments) {
     QProcess process;
@@ -44,7 +33,10 @@ bool RunProfileBuilder(QWidget* parent, const QStringList& arguments) {
     });
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
 
-    const QString program = FindProfileBuilder();
+    const QString program = FindProgram(QString::fromLatin1(kProfileBuilderProgram));
+    if (program.isEmpty())
+        throw IoError(std::string("Программа ") + kProfileBuilderProgram + " не найдена ни рядом с vakrel_w, ни в PATH",
+                      "");
     process.start(program, QStringList(arguments) << QStringLiteral("--progress"));
     if (process.waitForStarted(-1)) loop.exec();
     progress.reset();

@@ -12,13 +12,10 @@ namespace vakrel {
 
 inline constexpr const char* kProfileBuilderProgram = "vakrel-profile";
 
-// The program beside this program's own executable, else on the search path.
-QString FindProfileBuilder();
-
 // Runs the program with `arguments` (its --progress is added) and waits for it, showing the
 // progress over `parent`. True when it wrote its file; false when the user cancelled (the
 // child is killed). Throws IoError with the program's own message when it refused the
-// profile, and when it could not be started.
+// profile, and when it could not be started or found (FindProgram: never in the hop's folder).
 bool RunProfileBuilder(QWidget* parent, const QStringList& arguments);
 
 }  // namespace vakrel

@@ -1,5 +1,6 @@
 #include "source_editor.h"
 
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,12 +15,13 @@
 #include "parameter_line.h"
 #include "string_grid.h"
 #include "user_seam.h"
+#include "working_files.h"
 
 namespace vakrel {
 
 SourceEditor::SourceEditor(const QString& objectName, const QString& caption, const SourceEditorLayout& layout,
-                           UserSeam& seam)
-    : seam_(seam) {
+                           UserSeam& seam, const std::string& workingDirectory)
+    : seam_(seam), workingDirectory_(workingDirectory) {
     setObjectName(objectName);
     setWindowTitle(caption);
     setModal(true);
@@ -85,7 +87,7 @@ bool SourceEditor::RunCommand(void (SourceEditor::*command)()) {
         (this->*command)();
         return true;
     } catch (const IoError& error) {
-        seam_.ShowIoError(this, error);
+        seam_.ShowIoError(this, error, workingDirectory_);
         return false;
     }
 }
@@ -100,14 +102,19 @@ void SourceEditor::done(int result) {
     QDialog::done(result);
 }
 
-bool SourceEditor::ReturnToWorkingDirectory(const std::string& workingDirectory) {
+bool SourceEditor::ReturnToWorkingDirectory() {
     try {
-        MakeCurrent(workingDirectory);
+        MakeCurrent(workingDirectory_);
         return true;
     } catch (const IoError& error) {
-        seam_.ShowIoError(this, error, workingDirectory);
+        seam_.ShowIoError(this, error, workingDirectory_);
         return false;
     }
+}
+
+std::string SourceEditor::FilePath(const QString& fileName) const {
+    const std::string bytes = PathBytes(fileName);
+    return QDir::isAbsolutePath(fileName) ? bytes : InFolder(workingDirectory_, bytes);
 }
 
 void SourceEditor::ShowLoadedName(const std::string& nameWin) {

@@ -42,7 +42,9 @@ public:
     void done(int result) override;
 
 protected:
-    SourceEditor(const QString& objectName, const QString& caption, const SourceEditorLayout& layout, UserSeam& seam);
+    // `workingDirectory` is the model's, which lives for the whole run.
+    SourceEditor(const QString& objectName, const QString& caption, const SourceEditorLayout& layout, UserSeam& seam,
+                 const std::string& workingDirectory);
 
     virtual void FormActivate() = 0;
     virtual void FormClose() = 0;
@@ -51,13 +53,19 @@ protected:
     virtual void StringGrid1SetEditText(int col, int row, const QString& text) = 0;
     virtual void StringGrid1DblClick() {}
 
-    // Runs one command; an IoError ends it and is shown in the error box. False when it failed.
+    // Runs one command; an IoError ends it and is shown in the error box, with the working
+    // folder named when it is gone. False when it failed.
     bool RunCommand(void (SourceEditor::*command)());
 
     // Makes the working directory current again before the working file is offered. When it
     // cannot be (the folder is gone), the user is told and false returned: nothing can be
     // written there, and the window must still close.
-    bool ReturnToWorkingDirectory(const std::string& workingDirectory);
+    bool ReturnToWorkingDirectory();
+
+    // The path the file functions take for a file the editor shows: the working file's short
+    // name joined to the working folder (never to whatever folder a dialog made current), a
+    // path chosen in a dialog as it is.
+    std::string FilePath(const QString& fileName) const;
 
     // Puts a name (code page 1251) into the name field; it becomes both the loaded and the
     // current name.
@@ -67,6 +75,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     UserSeam& seam_;
+    const std::string& workingDirectory_;
     QLabel* label1_;
     QLineEdit* edit1_;
     StringGrid* stringGrid1_;

@@ -9,7 +9,6 @@
 #include "profile_file.h"
 #include "station_file.h"
 #include "text_file.h"
-#include "token_reader.h"
 
 namespace vakrel {
 
@@ -34,16 +33,10 @@ auto ReadOrRefuse(const std::string& path, Reader read) {
 }  // namespace
 
 HopProfile ParseProfileBuffer(std::string_view bytes, const std::string& fileName) {
-    TokenReader reader(bytes, fileName);
-    for (int i = 0; i < kProfileHeaderLines; ++i) reader.ReadLine();
     HopProfile profile;
-    while (!reader.OnlyBlanksLeft()) {
-        const double distance = reader.ReadNumber();
-        const double height = reader.ReadNumber();
-        if (distance == 0 && !profile.distanceKm.empty()) break;  // the terminator row
-        reader.SkipLine();
-        profile.distanceKm.push_back(distance);
-        profile.heightM.push_back(height);
+    for (const ProfilePoint& row : ParseProfileBufferRows(bytes, fileName)) {
+        profile.distanceKm.push_back(row.distance);
+        profile.heightM.push_back(row.groundHeight);
     }
     return profile;
 }

@@ -1,6 +1,7 @@
 #include "parameter_file.h"
 
 #include "parameter_line.h"
+#include "read_back.h"
 #include "text_file.h"
 
 namespace vakrel::detail {
@@ -28,7 +29,9 @@ void SaveParameterFile(const std::string& path, const ParameterLayout& layout, s
     const std::string kept = lines[2];
     lines[2] = RebuildNameLine(kept, nameWin);
     try {
-        WriteFileAtomically(path, FormatParameterFile(layout, lines, values));
+        const std::string bytes = FormatParameterFile(layout, lines, values);
+        CheckParametersReadBack(bytes, values, layout.paramCount, layout.firstParamLine, path);
+        WriteFileAtomically(path, bytes);
     } catch (...) {
         lines[2] = kept;
         throw;

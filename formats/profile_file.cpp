@@ -1,8 +1,11 @@
 #include "profile_file.h"
 
+#include <cmath>
+
 #include "io_error.h"
 #include "number_format.h"
 #include "parameter_line.h"
+#include "read_back.h"
 #include "text_file.h"
 #include "token_reader.h"
 
@@ -70,6 +73,20 @@ ProfileData ParseProfile(std::string_view bytes, const std::string& path) {
 
 ProfileData ReadProfileFile(const std::string& path) { return ParseProfile(ReadFileBytes(path), path); }
 
+std::vector<ProfilePoint> ParseProfileBufferRows(std::string_view bytes, const std::string& path) {
+    TokenReader in(bytes, path);
+    for (int i = 0; i < kProfileHeaderLines; ++i) in.ReadLine();
+    std::vector<ProfilePoint> rows;
+    while (!in.OnlyBlanksLeft()) {
+        const double distance = in.ReadNumber();
+        const double height = in.ReadNumber();
+        if (distance == 0 && !rows.empty()) break;  // the terminator row
+        in.SkipLine();
+        rows.push_back({distance, height, 0, 0.0});
+    }
+    return rows;
+}
+
 std::string FormatProfileEditorLayout(const ProfileData& data) {
     std::string out;
     AppendHeader(out, data);
@@ -92,7 +109,12 @@ std::string FormatProfileEditorLayout(const ProfileData& data) {
 void WriteProfileFile(const std::string& path, ProfileData& data, std::string_view nameWin) {
     ProfileData written = data;
     written.header[2] = RebuildNameLine(data.header[2], nameWin);
-    WriteFileAtomically(path, FormatProfileEditorLayout(written));
+    const std::string bytes = FormatProfileEditorLayout(written);
+    ProfileData carried = written;
+    for (std::size_t i = 1; i < carried.points.size(); ++i)
+        if (carried.points[i].distance == 0) carried.points.resize(i);
+    CheckProfileReadsBack(bytes, carried, ProfileLayout::Editor, path);
+    WriteFileAtomically(path, bytes);
     data.header[2] = written.header[2];
 }
 
@@ -124,6 +146,26 @@ std::string FormatCutRows(const ProfileData& cut, bool withObjects) {
 }
 
 }  // namespace
+
+int LeaveOutCollapsedPoints(ProfileData& cut) {
+    auto& points = cut.points;
+    if (points.size() < 3) return 0;
+    // The distance as a cut row writes it, read back.
+    auto written = [](double km) { return ParseNumber(FormatFixed(km, 0, 2)).value_or(std::nan("")); };
+    const double end = written(points.back().distance);
+    std::vector<ProfilePoint> kept{points.front()};
+    double previous = written(points.front().distance);
+    for (std::size_t i = 1; i + 1 < points.size(); ++i) {
+        const double at = written(points[i].distance);
+        if (!(at > previous && at < end)) continue;
+        kept.push_back(points[i]);
+        previous = at;
+    }
+    kept.push_back(points.back());
+    const int leftOut = static_cast<int>(points.size() - kept.size());
+    points = std::move(kept);
+    return leftOut;
+}
 
 std::string FormatProfileCompactLayout(const ProfileData& cut) { return FormatCutRows(cut, true); }
 

@@ -89,17 +89,41 @@ std::string ReadFileBytes(const std::string& path) {
 
 namespace {
 
+// The file a write of `path` is to replace: a symbolic link is followed to the file it names
+// (which may not exist yet), so that the link stays a link and its target gets the bytes.
+std::string LinkTarget(const std::string& path) {
+    std::string target = path;
+    for (int hops = 0;; ++hops) {
+        struct stat link {};
+        if (::lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return target;
+        if (hops == 40) throw IoErrorFromErrno(ELOOP, path);
+        std::vector<char> named(static_cast<std::size_t>(link.st_size > 0 ? link.st_size : 255) + 1);
+        const ssize_t n = ::readlink(target.c_str(), named.data(), named.size());
+        if (n < 0) throw IoErrorFromErrno(errno, path);
+        const std::string next(named.data(), static_cast<std::size_t>(n));
+        target = next.front() == '/' || target.find('/') == std::string::npos ? next : FolderOf(target) + "/" + next;
+    }
+}
+
+// Whether the user has left the file writable: a file without write permission (mode 444) is
+// not replaced, even where this process could replace it (root, or a writable folder).
+bool WritableFile(const std::string& path, const struct stat& st) {
+    return (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
 // A written and flushed temporary file beside its target, not yet renamed over it. Removed
 // when it goes out of scope without Commit().
 class PreparedFile {
 public:
     PreparedFile(const std::string& path, std::string_view bytes) : path_(path) {
         if (path.empty()) throw IoError(IoErrorKind::InvalidFilename, path);
+        target_ = LinkTarget(path);
         struct stat target {};
-        const bool exists = ::stat(path.c_str(), &target) == 0;
+        const bool exists = ::stat(target_.c_str(), &target) == 0;
         if (exists && S_ISDIR(target.st_mode)) throw IoError(IoErrorKind::AccessDenied, path);
+        if (exists && !WritableFile(target_, target)) throw IoError(IoErrorKind::AccessDenied, path);
 
-        std::string tmpl = FolderOf(path) + "/.vakrel-XXXXXX";
+        std::string tmpl = FolderOf(target_) + "/.vakrel-XXXXXX";
         std::vector<char> name(tmpl.begin(), tmpl.end());
         name.push_back('\0');
         FileDescriptor fd(::mkstemp(name.data()));
@@ -125,12 +149,13 @@ public:
 
     // Renames the temporary over the target: the one step that changes the target.
     void Commit() {
-        if (::rename(tmpPath_.c_str(), path_.c_str()) != 0) throw IoErrorFromErrno(errno, path_);
+        if (::rename(tmpPath_.c_str(), target_.c_str()) != 0) throw IoErrorFromErrno(errno, path_);
         tmpPath_.clear();
     }
 
 private:
-    std::string path_;
+    std::string path_;     // as the caller named it, for messages
+    std::string target_;   // the file replaced: `path_` with its symbolic links followed
     std::string tmpPath_;  // empty until made, and again once renamed
 };
 

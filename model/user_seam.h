@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QWidget;
 
@@ -70,6 +71,11 @@ protected:
 
 // The text of that box.
 QString IoErrorText(const IoError& error, const std::string& workingDirectory = {});
+
+// A path or name held as bytes (a folder from the command line, the working directory), shown
+// as UTF-8 where it is; a byte that is not valid UTF-8 is shown as \xNN, so that a folder whose
+// name the locale cannot decode is still told apart from another.
+QString ReadableBytes(std::string_view bytes);
 
 // The application's caption for error boxes.
 inline const char* const kApplicationTitle = "VAKREL";

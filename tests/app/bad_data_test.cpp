@@ -25,86 +25,11 @@
 #include "startup.h"
 #include "temp_dir.h"
 #include "text_file.h"
+#include "planner.h"
 #include "u_vakrel.h"
 
 namespace vakrel {
 namespace {
-
-std::string Example(const char* name) { return test::ReadSourceFile(std::string(VAKREL_EXAMPLES) + "/" + name); }
-
-// A data file with the value of line `number` (1-based) replaced.
-std::string WithValue(const std::string& bytes, int number, double value) {
-    LineReader in(bytes);
-    std::string out;
-    for (int line = 1; !in.AtEnd(); ++line) {
-        std::string text = in.ReadLine();
-        if (line == number) text = WriteParameterLine(text, value, SuffixOf(text));
-        out += text + "\r\n";
-    }
-    return out;
-}
-
-// Conditions of a non-typical region whose gradient leaves no earth radius (lines 18, 23, and
-// the refraction coefficient on line 30, which the engine would take instead).
-std::string ConditionsWithoutRadius() {
-    return WithValue(WithValue(WithValue(Example("rrv.idn"), 18, 0), 23, 0.2), 30, 0);
-}
-
-// The example profile's 15 header lines followed by `rows`.
-std::string ProfileWithRows(const std::string& rows) {
-    const std::string bytes = Example("prf.idn");
-    std::size_t end = 0;
-    for (int line = 0; line < 15; ++line) end = bytes.find("\r\n", end) + 2;
-    return bytes.substr(0, end) + rows;
-}
-
-// The planner's folder with a copy of the bundled working set, and the windows started in it.
-class Planner {
-public:
-    Planner() {
-        for (const char* name : {"prf.idn", "ttx.idn", "rrv.idn"}) dir.write(name, Example(name));
-    }
-    ~Planner() { QDir::setCurrent(previous_); }
-
-    void Start() {
-        QDir::setCurrent(QString::fromStdString(dir.path()));
-        CreateWindows(windows, model, seam);
-        main().resize(1000, 700);
-        main().show();
-        main().FormActivate();
-    }
-    TForm1& main() { return *windows.form1; }
-    QPushButton& button(const char* name) { return *main().findChild<QPushButton*>(QString::fromLatin1(name)); }
-    const QImage& picture() { return main().findChild<ProfileView*>(QStringLiteral("Image1"))->image(); }
-    std::vector<std::string> errors() const { return seam.texts("Error box"); }
-    // Every file of the folder with its bytes.
-    std::map<std::string, std::string> Files() const {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-            if (entry.is_regular_file())
-                files[entry.path().filename().string()] = dir.read(entry.path().filename().string());
-        return files;
-    }
-    // Presses "Рез" with the report closed as soon as it shows (after `whileShown`); true when
-    // it showed.
-    bool PressResults(const std::function<void()>& whileShown = {}) {
-        bool shown = false;
-        QTimer::singleShot(0, windows.form6.get(), [&] {
-            shown = windows.form6->isVisible();
-            if (shown && whileShown) whileShown();
-            if (shown) windows.form6->close();
-        });
-        button("Button2").click();
-        QCoreApplication::processEvents();
-        return shown;
-    }
-
-    const QString previous_ = QDir::currentPath();
-    test::TempDir dir;
-    HopModel model;
-    test::ScriptedSeam seam;
-    Windows windows;
-};
 
 class BadData : public testing::Test, public Planner {};
 

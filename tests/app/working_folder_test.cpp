@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <filesystem>
 
 #include "command_line.h"
 #include "hop_model.h"
@@ -107,10 +108,13 @@ TEST_F(StartInAFolderWithoutAHop, MissingExampleSetIsReportedAndTheBoxComesBack)
 TEST(CommandLine, FolderHelpVersionAndMistakes) {
     test::TempDir dir;
     dir.write("prf.idn", "");
-    const QString folder = Q(dir);
+    const std::string folder = dir.path();
+    // A folder whose name is not UTF-8 opens by its bytes and is named readably.
+    const std::string undecodable = folder + "/\xff\xfe-hop";
+    std::filesystem::create_directory(undecodable);
     struct Row {
-        QStringList arguments;
-        QString folder;
+        std::vector<std::string> arguments;
+        std::string folder;
         std::optional<int> exitCode;
         const char* outputHas;  // what the output holds (none when it is to be empty)
     };
@@ -118,14 +122,16 @@ TEST(CommandLine, FolderHelpVersionAndMistakes) {
         {{}, {}, std::nullopt, ""},
         {{folder}, folder, std::nullopt, ""},
         {{folder + "/prf.idn"}, folder, std::nullopt, ""},
-        {{QStringLiteral("--version")}, {}, 0, "vakrel_w " VAKREL_VERSION "\n"},
-        {{QStringLiteral("--help")}, {}, 0, " [options] [FOLDER]\n"},
+        {{undecodable}, undecodable, std::nullopt, ""},
+        {{"--version"}, {}, 0, "vakrel_w " VAKREL_VERSION "\n"},
+        {{"--help"}, {}, 0, " [options] [FOLDER]\n"},
         {{folder + "/none"}, {}, 2, "vakrel_w: нет папки "},
+        {{folder + "/\xff-none"}, {}, 2, "/\\xFF-none\n"},
         {{folder, folder}, {}, 2, "vakrel_w: одна рабочая папка"},
-        {{QStringLiteral("--colour")}, {}, 2, "Unknown option 'colour'."},
+        {{"--colour"}, {}, 2, "Unknown option 'colour'."},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        SCOPED_TRACE(row.arguments.empty() ? "" : row.arguments.front());
         const CommandLine line = ParseCommandLine(row.arguments);
         EXPECT_EQ(line.exitCode, row.exitCode);
         if (!row.exitCode) EXPECT_EQ(line.folder, row.folder);

@@ -266,14 +266,15 @@ TEST_F(StationEditor, AFailedSaveKeepsTheWindowOpenAndClosingAsksAgain) {
     EXPECT_EQ(set.questions(), (Questions{kSaveWorking, kSaveWorking, kUse}));
 }
 
-// A working directory that is gone cannot be returned to: the user is told once and the editor
-// still closes, without offering a working file it could not write.
+// A working directory that is gone holds no working file to show, and cannot be returned to: the
+// user is told each time, with the folder's path, and the editor still closes, without offering
+// a working file it could not write.
 TEST_F(StationEditor, AVanishedWorkingDirectoryStillLetsTheWindowClose) {
     set.model.workingDirectory = set.dir.file("gone");
     form.show();
     Close();
-    EXPECT_EQ(set.errors(),
-              std::vector<std::string>{"File not found.\ngone\nРабочая папка не найдена: " + set.dir.file("gone")});
+    const std::string gone = "\nРабочая папка не найдена: " + set.dir.file("gone");
+    EXPECT_EQ(set.errors(), (std::vector<std::string>{"File not found.\nttx.idn" + gone, "File not found.\ngone" + gone}));
     EXPECT_TRUE(set.questions().empty());
 }
 
