@@ -2,6 +2,8 @@
 // rrv.idn, writing vakrel.rez there.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

@@ -10,7 +10,7 @@ namespace vakrel {
 namespace {
 
 // Line 14 of buf.ttx (characteristic 1) made unreadable. A value field cannot hold CR (it ends a
-// line of the file), Ctrl-Z (it ends the file) nor more than 9 bytes: those come as the name of
+// line of the file), Ctrl-Z (it ends the file) nor more than 9 bytes: those come in the name of
 // the station buffer on the command line, which the warning quotes too.
 TEST(QuotedInput, DoubtfulFieldsAndFileNamesAreShownEscapedWithinTheLines) {
     struct Row { std::string name, field, shown; };
@@ -22,6 +22,7 @@ TEST(QuotedInput, DoubtfulFieldsAndFileNamesAreShownEscapedWithinTheLines) {
         {"buf.ttx", "  1\\2    ", R"q(buf.ttx, строка 14 (мощность передатчика): "1\\2")q"},
         {"buf\r.ttx", "  x      ", R"q(buf\x0D.ttx, строка 14 (мощность передатчика): "x")q"},
         {"buf\x1A.ttx", "  x      ", R"q(buf\x1A.ttx, строка 14 (мощность передатчика): "x")q"},
+        {"buf\xFF.ttx", "  x      ", R"q(buf\xFF.ttx, строка 14 (мощность передатчика): "x")q"},  // no UTF-8
         {longName, "  x      ", cut + R"q(, строка 14 (мощность передатчика): "x")q"},
     };
     for (const Row& r : rows) {
