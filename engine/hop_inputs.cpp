@@ -7,6 +7,7 @@
 #include "io_error.h"
 #include "number_format.h"
 #include "profile_file.h"
+#include "quoted_input.h"
 #include "station_file.h"
 #include "text_file.h"
 
@@ -20,13 +21,13 @@ constexpr int kCoefficientParam = 16;
 
 std::string Number(double value) { return FormatGeneral(value, '.'); }
 
-// The file's data, or an InputError naming the file and the reason.
+// The file's data, or an InputError naming the file (`name`, as the report shows it) and the reason.
 template <class Reader>
-auto ReadOrRefuse(const std::string& path, Reader read) {
+auto ReadOrRefuse(const std::string& name, Reader read) {
     try {
         return read();
     } catch (const IoError& e) {
-        throw InputError("файл " + path + ": " + e.userMessage());
+        throw InputError("файл " + name + ": " + e.userMessage());
     }
 }
 
@@ -60,24 +61,28 @@ void CheckProfile(const HopProfile& profile, const std::string& fileName) {
 
 HopInputs ReadHopInputs(const std::string& profilePath, const std::string& stationPath,
                         const std::string& conditionsPath) {
+    // The file names as every message shows them.
+    const std::string profileName = QuotedInput(profilePath), stationName = QuotedInput(stationPath),
+                      conditionsName = QuotedInput(conditionsPath);
     HopInputs in;
-    in.profile = ReadOrRefuse(profilePath, [&] { return ParseProfileBuffer(ReadFileBytes(profilePath), profilePath); });
-    CheckProfile(in.profile, profilePath);
+    in.profile = ReadOrRefuse(profileName, [&] { return ParseProfileBuffer(ReadFileBytes(profilePath), profilePath); });
+    CheckProfile(in.profile, profileName);
 
-    const StationFile station = ReadOrRefuse(stationPath, [&] { return LoadStationFile(stationPath); });
+    const StationFile station = ReadOrRefuse(stationName, [&] { return LoadStationFile(stationPath); });
     std::copy(station.params.begin(), station.params.end(), in.station.begin());
     const double frequency = in.station[kFrequencyParam - 1];
     if (!(frequency > 0))
-        throw InputError("файл " + stationPath + ", строка " + std::to_string(kStationFirstParamLine + kFrequencyParam - 1) +
+        throw InputError("файл " + stationName + ", строка " + std::to_string(kStationFirstParamLine + kFrequencyParam - 1) +
                          ": рабочая частота " + Number(frequency) + " МГц, нужна больше нуля");
 
-    const ConditionsFile conditions = ReadOrRefuse(conditionsPath, [&] { return LoadConditionsFile(conditionsPath); });
+    const ConditionsFile conditions =
+        ReadOrRefuse(conditionsName, [&] { return LoadConditionsFile(conditionsPath); });
     std::copy(conditions.params.begin(), conditions.params.end(), in.conditions.begin());
-    NoteUnreadableFields(station, stationPath, conditions, conditionsPath, in.warnings);
+    NoteUnreadableFields(station, stationName, conditions, conditionsName, in.warnings);
     in.refraction = RefractionFromConditions(in.conditions);
     in.radiusKm = DeriveEarthRadius(in.refraction);
     if (!IsUsableRadius(in.radiusKm))
-        throw InputError("файл " + conditionsPath + ", строки " +
+        throw InputError("файл " + conditionsName + ", строки " +
                          std::to_string(kConditionsFirstParamLine + kGradientParam - 1) + " и " +
                          std::to_string(kConditionsFirstParamLine + kCoefficientParam - 1) +
                          ": эффективный радиус Земли не определен (градиент " + Number(in.refraction.gradient) +

@@ -38,10 +38,12 @@ struct HopInputs {
 // the end of the file. Throws IoError for a token that is not a number.
 HopProfile ParseProfileBuffer(std::string_view bytes, const std::string& fileName);
 
-// Refuses a profile of fewer than two rows or with distances that do not grow.
+// Refuses a profile of fewer than two rows or with distances that do not grow; `fileName` is the
+// file's name as the message shows it.
 void CheckProfile(const HopProfile& profile, const std::string& fileName);
 
-// Reads and checks all three files. Throws InputError with the reason and the place.
+// Reads and checks all three files. Throws InputError with the reason and the place; the messages
+// and warnings show the paths through QuotedInput.
 HopInputs ReadHopInputs(const std::string& profilePath, const std::string& stationPath,
                         const std::string& conditionsPath);
 

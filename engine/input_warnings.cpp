@@ -8,6 +8,7 @@
 #include "number_format.h"
 #include "p530_clearance.h"
 #include "parameter_line.h"
+#include "quoted_input.h"
 #include "rez_lines.h"
 
 namespace vakrel {
@@ -34,15 +35,15 @@ std::string Number(double v) { return FormatGeneral(v, '.'); }
 
 template <std::size_t N, std::size_t M>
 void NoteUnreadable(const std::array<std::string, N>& lines, int firstParamLine,
-                    const std::array<const char*, M>& names, const std::string& path,
+                    const std::array<const char*, M>& names, const std::string& fileName,
                     std::vector<std::string>& warnings) {
     for (std::size_t i = 0; i < M; ++i) {
         if (!names[i]) continue;
         const std::string& line = lines[static_cast<std::size_t>(firstParamLine - 1) + i];
         if (ParseValueField(line)) continue;
         const std::string field =
-            line.size() > kValueColumn ? Trimmed(Cp866ToUtf8(line.substr(kValueColumn, kValueWidth))) : "";
-        warnings.push_back("Внимание: " + path + ", строка " + std::to_string(firstParamLine + static_cast<int>(i)) +
+            line.size() > kValueColumn ? QuotedInput(Trimmed(Cp866ToUtf8(line.substr(kValueColumn, kValueWidth)))) : "";
+        warnings.push_back("Внимание: " + fileName + ", строка " + std::to_string(firstParamLine + static_cast<int>(i)) +
                            " (" + names[i] + "): " + (field.empty() ? "значения нет" : "\"" + field + "\" не число") +
                            ", взято 0.");
     }
@@ -126,11 +127,11 @@ void ModelRanges(const HopResult& hop, Notes& note) {
 
 }  // namespace
 
-void NoteUnreadableFields(const StationFile& station, const std::string& stationPath,
-                          const ConditionsFile& conditions, const std::string& conditionsPath,
+void NoteUnreadableFields(const StationFile& station, const std::string& stationName,
+                          const ConditionsFile& conditions, const std::string& conditionsName,
                           std::vector<std::string>& warnings) {
-    NoteUnreadable(station.lines, kStationFirstParamLine, kStationNames, stationPath, warnings);
-    NoteUnreadable(conditions.lines, kConditionsFirstParamLine, kConditionNames, conditionsPath, warnings);
+    NoteUnreadable(station.lines, kStationFirstParamLine, kStationNames, stationName, warnings);
+    NoteUnreadable(conditions.lines, kConditionsFirstParamLine, kConditionNames, conditionsName, warnings);
 }
 
 std::vector<std::string> DoubtfulValues(const HopInputs& in, const HopResult& hop) {

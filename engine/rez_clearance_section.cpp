@@ -28,10 +28,10 @@ void ClearanceSection(RezText& rez, const HopResult& hop) {
     const MinimumKResult& m = hop.minimumK;
     rez.Line("  Просвет при минимальном k (P.530-17, п. 2.2.2.1)");
     if (m.medianBelowFigure)
-        rez.Wrapped(Printf("    Медианный k = %.3f ниже k_e рисунка 3 P.530 (%.3f): взят медианный.", hop.kFactor,
+        rez.Line(Printf("    Медианный k = %.3f ниже k_e рисунка 3 P.530 (%.3f): взят медианный.", hop.kFactor,
                            m.figureKFactor));
     else
-        rez.Wrapped(Printf("    k_e по рисунку 3 P.530 для длины %.1f км (континентальный умеренный климат).",
+        rez.Line(Printf("    k_e по рисунку 3 P.530 для длины %.1f км (континентальный умеренный климат).",
                            hop.geometry.lengthKm));
     rez.Coded(216, "Коэффициент k_e, превышаемый 99.9 % наихудшего месяца", m.kFactor);
     rez.Coded(217, "Эквивалентный радиус Земли при k_e, км", m.radiusKm);
@@ -41,7 +41,7 @@ void ClearanceSection(RezText& rez, const HopResult& hop) {
     rez.Coded(221, "Критерий просвета P.530 выполнен (1 да, 0 нет)", m.met ? 1 : 0);
     rez.Coded(222, "Подъем обеих антенн для выполнения критерия, м", m.raiseM);
     rez.Coded(223, "Запас на замирания с дифракцией при k_e, дБ", m.marginDb);
-    rez.Wrapped(std::string("    Случай: ") + CaseName(m.clearanceCase) +
+    rez.Line(std::string("    Случай: ") + CaseName(m.clearanceCase) +
                 Printf(". Нужно 1.0 F1 при медианном k и %.1f F1 при k_e;", m.requiredFraction) +
                 Printf(" есть %.2f F1 и %.2f F1.", m.medianInF1, m.minimumInF1));
     rez.Line("  ВЫВОД: " + ClearanceVerdict(hop) + ".");

@@ -76,26 +76,22 @@ std::string Printf(const char* format, double a, double b) {
 }
 
 void RezText::Line(std::string_view utf8) {
-    std::string line = Utf8ToCp866(utf8);
-    while (HasDigitInCodeColumns(line)) line.insert(line.begin(), ' ');
-    Append(std::move(line));
-}
-
-void RezText::Wrapped(std::string_view utf8) {
-    const std::string cp866 = Utf8ToCp866(utf8);
+    std::string text = Utf8ToCp866(utf8);
+    while (HasDigitInCodeColumns(text)) text.insert(text.begin(), ' ');
     constexpr std::string_view kIndent = "         ";
+    constexpr std::size_t kShortestPiece = 20;  // a blank nearer the line's start does not break it
     std::size_t start = 0;
-    while (start < cp866.size()) {
-        const std::size_t width = start == 0 ? kRezWidth : kRezWidth - kIndent.size();
-        std::size_t end = std::min(cp866.size(), start + width);
-        if (end < cp866.size()) {
-            const std::size_t blank = cp866.rfind(' ', end);
-            if (blank != std::string::npos && blank > start + 20) end = blank;
+    do {
+        const bool first = start == 0;
+        std::size_t end = std::min(text.size(), start + (first ? kRezWidth : kRezWidth - kIndent.size()));
+        if (end < text.size()) {
+            const std::size_t blank = text.rfind(' ', end);
+            if (blank != std::string::npos && blank > start + kShortestPiece) end = blank;
         }
-        Line(Cp866ToUtf8(std::string(start == 0 ? "" : kIndent) + cp866.substr(start, end - start)));
+        Append((first ? std::string() : std::string(kIndent)) + text.substr(start, end - start));
         start = end;
-        while (start < cp866.size() && cp866[start] == ' ') ++start;
-    }
+        while (start < text.size() && text[start] == ' ') ++start;
+    } while (start < text.size());
 }
 
 void RezText::Coded(int code, std::string_view label, double value) {
@@ -123,7 +119,6 @@ void RezText::CodedField(int code, std::string_view label, double value, const s
 }
 
 void RezText::Append(std::string line) {
-    if (line.size() > kRezWidth) line.resize(kRezWidth);
     bytes_ += line;
     bytes_ += kLineEnd;
 }

@@ -37,11 +37,11 @@ struct CodedValue {
 // Accumulates the file's bytes. Texts are given in UTF-8 and stored in code page 866.
 class RezText {
 public:
-    // A line of text; a text that would fill columns 3-5 with a digit is moved right by a blank.
+    // A text of any length: one line when it fits the file's width, else wrapped at blanks into
+    // lines of that width (a word longer than a line is split), the lines after the first indented
+    // under it. A text that would fill columns 3-5 with a digit is first moved right by blanks.
+    // The text must hold no line end: texts from the inputs come through QuotedInput.
     void Line(std::string_view utf8 = {});
-    // A text of any length, wrapped at blanks into lines of the file's width; the lines after the
-    // first are indented under it.
-    void Wrapped(std::string_view utf8);
     // A coded line; `label` is cut to the 58 columns of its field.
     void Coded(int code, std::string_view label, double value);
     // A coded reliability (%), written by FormatReliabilityValue.
@@ -51,7 +51,7 @@ public:
 
 private:
     void CodedField(int code, std::string_view label, double value, const std::string& field);
-    void Append(std::string line);
+    void Append(std::string line);  // one finished line of at most kRezWidth bytes
     std::string bytes_;
     std::vector<CodedValue> values_;
 };

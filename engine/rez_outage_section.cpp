@@ -13,7 +13,7 @@ std::string ReliabilityVerdict(const HopResult& hop) {
 
 void WarningsSection(RezText& rez, const HopResult& hop) {
     if (hop.warnings.empty()) return;
-    for (const std::string& w : hop.warnings) rez.Wrapped("  " + w);
+    for (const std::string& w : hop.warnings) rez.Line("  " + w);
     rez.Line();
 }
 
@@ -21,7 +21,7 @@ void FadingSection(RezText& rez, const HopResult& hop) {
     const ReliabilityResult& r = hop.reliability;
     rez.Line("  Замирания и дождь");
     if (hop.loss.scatterDominates) {
-        rez.Wrapped("    Замирания тропосферного сигнала: медленные по P.617 (статистика года), быстрые "
+        rez.Line("    Замирания тропосферного сигнала: медленные по P.617 (статистика года), быстрые "
                     "рэлеевские; наихудший месяц по P.841.");
     } else {
         rez.Line("    Многолучевые замирания наихудшего месяца по P.530-17:");
@@ -42,12 +42,12 @@ void OutageSection(RezText& rez, const HopResult& hop) {
     const ReliabilityResult& r = hop.reliability;
     rez.Line("  Перерывы связи: наихудший месяц и средний год");
     if (hop.loss.scatterDominates)
-        rez.Wrapped("    Тропосферные замирания: средний год по P.617, наихудший месяц по P.841-6.");
+        rez.Line("    Тропосферные замирания: средний год по P.617, наихудший месяц по P.841-6.");
     else
-        rez.Wrapped(Printf("    Многолучевость: средний год из наихудшего месяца по P.530-17, п. 2.3.4, dG = %.2f дБ; "
+        rez.Line(Printf("    Многолучевость: средний год из наихудшего месяца по P.530-17, п. 2.3.4, dG = %.2f дБ; "
                            "широта в файлах не задана, принята %.0f град.",
                            r.yearConversionDb, hop.conditions.latitudeDeg));
-    rez.Wrapped("    Дождь: средний год по P.530-17, п. 2.4, наихудший месяц по P.841-6 (pw = 2.85 p^0.87).");
+    rez.Line("    Дождь: средний год по P.530-17, п. 2.4, наихудший месяц по P.841-6 (pw = 2.85 p^0.87).");
     rez.Coded(224, "Многолучевые замирания, средний год, без разнесения, %", r.multipathYearPct);
     rez.Coded(225, "Перерыв из-за дождя, наихудший месяц (P.841), %", r.rainWorstMonthPct);
     rez.Coded(226, "Суммарный перерыв связи, наихудший месяц, %", r.worstMonthPct);
@@ -61,7 +61,7 @@ void OutageSection(RezText& rez, const HopResult& hop) {
     rez.CodedReliability(46, "Требуемая надежность связи, %", hop.station.requiredReliabilityPct);
     rez.CodedReliability(47, "Надежность с учетом предыдущих интервалов, %", r.chainPct);
     rez.Coded(48, "Требование выполнено (1 да, 0 нет)", r.met ? 1 : 0);
-    rez.Wrapped("    Требование сравнивается со средним годом (код 47 с кодом 46). Дождь идет в неготовность, "
+    rez.Line("    Требование сравнивается со средним годом (код 47 с кодом 46). Дождь идет в неготовность, "
                 "многолучевость - в показатели качества (P.530, п. 8).");
     rez.Line("  ВЫВОД: " + ReliabilityVerdict(hop) + ".");
     rez.Line(Printf("    Перерывы связи: %.0f с за наихудший месяц, %.1f мин за средний год.", r.worstMonthOutageS,
@@ -71,8 +71,8 @@ void OutageSection(RezText& rez, const HopResult& hop) {
 
 void VerdictSection(RezText& rez, const HopResult& hop) {
     rez.Line("  ИТОГ");
-    rez.Wrapped("    - " + ClearanceVerdict(hop) + ".");
-    rez.Wrapped("    - " + ReliabilityVerdict(hop) + ".");
+    rez.Line("    - " + ClearanceVerdict(hop) + ".");
+    rez.Line("    - " + ReliabilityVerdict(hop) + ".");
 }
 
 }  // namespace vakrel

@@ -164,7 +164,7 @@ RezText BuildReport(const HopInputs& inputs, const HopResult& hop) {
 RezText BuildErrorReport(std::string_view message) {
     RezText rez;
     Title(rez);
-    rez.Wrapped("  Ошибка: " + std::string(message));
+    rez.Line("  Ошибка: " + std::string(message));
     return rez;
 }
 

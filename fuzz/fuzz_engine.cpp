@@ -1,21 +1,23 @@
 // The engine's whole calculation from its three inputs: the profile buffer, the station buffer
-// and the conditions file, one after the other with the part separator between them. Whether
-// the inputs are refused or computed, the result file must keep its layout: lines of at most
-// 76 columns ending in CR LF, and on every coded line a number in columns 66-75 that the report
-// reads (finite, by the number syntax of the data files), with each point list holding at most
-// 20 entries after its count.
+// and the conditions file, one after the other with the part separator between them; a fourth
+// part, when there is one, is the name of a station buffer in a folder that does not exist, so that
+// the refusal quotes it. Whether the inputs are refused or computed, the result file must keep its
+// layout: lines of at most 76 columns, each ending in CR LF and holding no other CR, LF or Ctrl-Z
+// (a line reader would see lines the engine never wrote, or the end of the file), and on every
+// coded line a number in columns 66-75 that the report reads (finite, by the number syntax of the
+// data files), with each point list holding at most 20 entries after its count.
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "fuzz_check.h"
 #include "hop_calculation.h"
 #include "hop_inputs.h"
 #include "number_format.h"
 #include "rez_report.h"
-#include "text_file.h"
 
 namespace {
 
@@ -37,14 +39,24 @@ private:
 
 constexpr std::size_t kWidth = 76;
 
-void CheckResultFile(const std::string& rez) {
+// The file's lines, each taken up to its CR LF.
+std::vector<std::string> LinesOf(const std::string& rez) {
     FUZZ_CHECK(rez.size() >= 2 && rez.compare(rez.size() - 2, 2, "\r\n") == 0);
-    vakrel::LineReader in(rez);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; start < rez.size(); start = end + 2) {
+        end = rez.find("\r\n", start);
+        lines.push_back(rez.substr(start, end - start));
+    }
+    return lines;
+}
+
+void CheckResultFile(const std::string& rez) {
     int listCount = -1, listEntries = 0;
-    while (!in.AtEnd()) {
-        const std::string line = in.ReadLine();
+    for (const std::string& line : LinesOf(rez)) {
+        if (line.size() > kWidth || line.find_first_of("\r\n\x1A") != std::string::npos)
+            std::fprintf(stderr, "line out of shape: [%s]\n", line.c_str());
         FUZZ_CHECK(line.size() <= kWidth);
-        FUZZ_CHECK(line.find('\n') == std::string::npos);
+        FUZZ_CHECK(line.find_first_of("\r\n\x1A") == std::string::npos);
         const std::string code = line.substr(2 < line.size() ? 2 : line.size(), 3);
         if (code.find_first_of("0123456789") == std::string::npos) continue;
         std::string field = line.size() > 65 ? line.substr(65, 10) : std::string();
@@ -67,11 +79,14 @@ void CheckResultFile(const std::string& rez) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto parts = vakrel::fuzz::SplitParts(vakrel::fuzz::AsText(data, size), 3);
+    const auto parts = vakrel::fuzz::SplitParts(vakrel::fuzz::AsText(data, size), 4);
     const MemoryFile profile(parts[0]), station(parts[1]), conditions(parts[2]);
+    // Under a folder that does not exist no name reaches a real file, whatever "../" it holds.
+    const std::string stationPath =
+        parts[3].empty() ? station.path() : "/nonexistent-vakrel-fuzz/" + std::string(parts[3]);
     std::string rez;
     try {
-        const vakrel::HopInputs inputs = vakrel::ReadHopInputs(profile.path(), station.path(), conditions.path());
+        const vakrel::HopInputs inputs = vakrel::ReadHopInputs(profile.path(), stationPath, conditions.path());
         rez = vakrel::BuildReport(inputs, vakrel::CalculateHop(inputs)).bytes();
     } catch (const vakrel::InputError& e) {
         rez = vakrel::BuildErrorReport(e.what()).bytes();

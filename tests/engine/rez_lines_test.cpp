@@ -44,13 +44,15 @@ TEST(RezText, LongLabelIsCutToItsField) {
     EXPECT_EQ(line.substr(64, 11), "      3.000");
 }
 
+// A word longer than a line is split at the width, its rest indented on the next line.
 TEST(RezText, PlainLinesKeepDigitsOutOfTheCodeColumnsAndStayWithinTheWidth) {
     RezText rez;
     rez.Line("  12 строк");
     rez.Line("1234");
     rez.Line(std::string(90, 'x'));
     rez.Line();
-    EXPECT_EQ(rez.bytes(), "     12 \xE1\xE2\xE0\xAE\xAA\r\n     1234\r\n" + std::string(76, 'x') + "\r\n\r\n");
+    EXPECT_EQ(rez.bytes(), "     12 \xE1\xE2\xE0\xAE\xAA\r\n     1234\r\n" + std::string(76, 'x') + "\r\n" +
+                               std::string(9, ' ') + std::string(14, 'x') + "\r\n\r\n");
 }
 
 }  // namespace
@@ -84,11 +86,11 @@ TEST(ReliabilityValue, ShowsTheOutageWithTwoDigitsAndNeverReadsHundredAboveZero)
         EXPECT_EQ(FormatReliabilityValue(r.value), r.text) << r.value;
 }
 
-TEST(RezText, WrappedTextStaysWithinTheWidthAndKeepsEveryWord) {
+TEST(RezText, LongTextIsWrappedWithinTheWidthAndKeepsEveryWord) {
     RezText rez;
     std::string text = "  Внимание:";
     for (int i = 0; i < 30; ++i) text += " слово" + std::to_string(i);
-    rez.Wrapped(text);
+    rez.Line(text);
     const std::string utf8 = Cp866ToUtf8(rez.bytes());
     std::size_t lines = 0;
     for (std::size_t start = 0; start < rez.bytes().size(); ++lines) {
