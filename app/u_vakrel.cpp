@@ -93,8 +93,8 @@ void TForm1::LoadWorkingSet() {
     SetLabelText(Label1, ProfileCaption(model_.profile));
 
     for (UpDown* control : {UpDown1, UpDown2, UpDown3, UpDown4}) control->setIncrement(10);
-    UpDown1->setPosition(PositionOf(a.height1, kHeightUnitsPerMetre));
-    UpDown2->setPosition(PositionOf(a.height2, kHeightUnitsPerMetre));
+    UpDown1->setPosition(PositionOf(model_.antennaHeight1(), kHeightUnitsPerMetre));
+    UpDown2->setPosition(PositionOf(model_.antennaHeight2(), kHeightUnitsPerMetre));
     const int position1 = PositionOf(a.position1, kDistanceUnitsPerKm);
     const int position2 = PositionOf(a.position2, kDistanceUnitsPerKm);
     UpDown3->setPosition(position1);
@@ -104,10 +104,11 @@ void TForm1::LoadWorkingSet() {
     UpDown4->setMinimum(position1 + (position1 < INT_MAX ? 1 : 0));
     UpDown4->setMaximum(position2);
 
-    SetLabelText(Label5, GeneralText(a.height1));
-    SetLabelText(Label6, GeneralText(a.height2));
+    SetLabelText(Label5, GeneralText(model_.antennaHeight1()));
+    SetLabelText(Label6, GeneralText(model_.antennaHeight2()));
     SetLabelText(Label7, GeneralText(static_cast<double>(static_cast<long double>(a.position2) - a.position1)));
 
+    plotOptions_ = {};
     workingSetLoaded_ = true;
     FormResize();
 }
@@ -163,10 +164,13 @@ void TForm1::DrawProfile() {
         Image1->update();
         return;
     }
-    const ProfilePlot plot = vakrel::DrawProfile(model_, Image1->image(), LocaleSeparator());
-    if (plot.drawn) model_.antennas.groundUnderAntenna = plot.groundUnderAntenna;
-    plotRefusal_ = plot.drawn ? QString() : plot.problem;
+    vakrel::DrawProfile(model_, plotOptions_, Image1->image(), LocaleSeparator());
     Image1->update();
+}
+
+void TForm1::ModelChanged() {
+    DrawProfile();
+    InvalidateCalculation();
 }
 
 const QImage& TForm1::picture() const { return Image1->image(); }
@@ -180,30 +184,30 @@ void TForm1::InvalidateCalculation() {
 
 void TForm1::Image1Click() {
     if (!workingSetLoaded_) return;
-    if (!model_.scaleShown) {
-        model_.scaleShown = true;
-        model_.curvedLevels = false;
-    } else if (!model_.curvedLevels) {
-        model_.curvedLevels = true;
+    auto& o = plotOptions_;
+    if (!o.scaleShown) {
+        o.scaleShown = true;
+        o.curvedLevels = false;
+    } else if (!o.curvedLevels) {
+        o.curvedLevels = true;
     } else {
-        model_.scaleShown = false;
-        model_.curvedLevels = false;
+        o.scaleShown = false;
+        o.curvedLevels = false;
     }
     DrawProfile();
 }
 
-void TForm1::HeightClick(UpDown* control, int param, double& height, QLabel* label) {
+void TForm1::HeightClick(UpDown* control, int param, QLabel* label) {
     if (!workingSetLoaded_) return;
-    height = HeightOf(control->position());
+    const double height = HeightOf(control->position());
     model_.stationParam(param) = height;
     SetLabelText(label, GeneralText(height));
-    DrawProfile();
-    InvalidateCalculation();
+    ModelChanged();
 }
 
-void TForm1::UpDown1Click() { HeightClick(UpDown1, kAntenna1HeightParam, model_.antennas.height1, Label5); }
+void TForm1::UpDown1Click() { HeightClick(UpDown1, kAntenna1HeightParam, Label5); }
 
-void TForm1::UpDown2Click() { HeightClick(UpDown2, kAntenna2HeightParam, model_.antennas.height2, Label6); }
+void TForm1::UpDown2Click() { HeightClick(UpDown2, kAntenna2HeightParam, Label6); }
 
 void TForm1::UpDown3Click() {
     if (!workingSetLoaded_) return;
@@ -211,8 +215,7 @@ void TForm1::UpDown3Click() {
     model_.antennas.position1 = DistanceOf(position);
     UpDown4->setMinimum(position + 1);
     ShowDistance(RoundedDistance(model_.antennas.position1, model_.antennas.position2));
-    DrawProfile();
-    InvalidateCalculation();
+    ModelChanged();
 }
 
 void TForm1::UpDown4Click() {
@@ -221,8 +224,7 @@ void TForm1::UpDown4Click() {
     model_.antennas.position2 = DistanceOf(position);
     UpDown3->setMaximum(position - 1);
     ShowDistance(RoundedDistance(model_.antennas.position1, model_.antennas.position2));
-    DrawProfile();
-    InvalidateCalculation();
+    ModelChanged();
 }
 
 void TForm1::ShowDistance(double km) { SetLabelText(Label7, GeneralText(km)); }

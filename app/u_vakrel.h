@@ -6,6 +6,7 @@
 
 #include "engine_launch.h"
 #include "folder_lock.h"
+#include "profile_plot.h"
 
 class QAction;
 class QImage;
@@ -38,8 +39,10 @@ public:
     void LoadWorkingSet();
     // Lays out the controls for the current client size and redraws the picture.
     void FormResize();
-    // Draws the picture anew and keeps the ground heights under the antennas in the model.
+    // Draws the picture anew from the model and the display options.
     void DrawProfile();
+    // Every change of the hop's data: the picture drawn anew, the calculation invalidated.
+    void ModelChanged();
     // The picture as last drawn.
     const QImage& picture() const;
     // The calculate button back to its first state: disabled, "Расч", calculation pending.
@@ -48,6 +51,9 @@ public:
     // Whether another program holds the working folder, so that this one only shows the hop:
     // Save, "Подг" and "Расч" stay disabled and do nothing.
     bool viewOnly() const { return viewOnly_; }
+
+    // How the picture is shown: the scale and its level lines.
+    const PlotOptions& plotOptions() const { return plotOptions_; }
 
     // Whether a complete working set has been loaded. Until then the controls that need a
     // profile (the picture's clicks, the spin controls) do nothing.
@@ -93,7 +99,7 @@ private:
     void StepClick(UpDown* control, QAction* item, int step);
     void SetLabelText(QLabel* label, const QString& text);
     void ShowDistance(double km);
-    void HeightClick(UpDown* control, int param, double& height, QLabel* label);
+    void HeightClick(UpDown* control, int param, QLabel* label);
     void ConnectCommands();
     // Puts the controls on the model's heights and positions, the distance bounds on the
     // antennas and the profile's length `lengthKm`.
@@ -101,9 +107,9 @@ private:
     void SetPositionBounds(double minimum1, double lengthKm);
     // Every step back to 1 m / 0.1 km with its middle menu item ticked.
     void ResetSteps();
-    // Save and "Подг" write the ground under the antennas, which only a drawn hop gives. False,
-    // after telling the user why, when the picture stands refused.
-    bool HopDrawn();
+    // Save and "Подг" need a whole hop to cut (HopRefusal). False, after telling the user why,
+    // when there is none.
+    bool HopToCut();
     // The error box of a command, with the working folder named when it has vanished.
     void ShowIoError(const IoError& error);
     // Takes the current directory as this program's working folder. When another program holds
@@ -121,8 +127,7 @@ private:
     bool workingSetLoaded_ = false;
     bool viewOnly_ = false;
     FolderLock folderLock_;
-    // Why the last drawing was refused; empty when it drew the hop.
-    QString plotRefusal_ = QStringLiteral("Нет данных для построения профиля");
+    PlotOptions plotOptions_;  // the scale and its level lines, cycled by clicks on the picture
     EngineRun engine_;  // the engine started by the last "Расч"
 
     QLabel* Label1;   // the profile caption across the top

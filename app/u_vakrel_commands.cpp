@@ -17,6 +17,7 @@
 #include "editor_support.h"
 #include "engine_launch.h"
 #include "hop_model.h"
+#include "hop_refusal.h"
 #include "io_error.h"
 #include "number_format.h"
 #include "picture_file.h"
@@ -56,10 +57,10 @@ void TForm1::ConnectCommands() {
 }
 
 void TForm1::ShowHeights() {
-    UpDown1->setPosition(PositionOf(model_.antennas.height1, kHeightUnitsPerMetre));
-    UpDown2->setPosition(PositionOf(model_.antennas.height2, kHeightUnitsPerMetre));
-    SetLabelText(Label5, GeneralText(model_.antennas.height1));
-    SetLabelText(Label6, GeneralText(model_.antennas.height2));
+    UpDown1->setPosition(PositionOf(model_.antennaHeight1(), kHeightUnitsPerMetre));
+    UpDown2->setPosition(PositionOf(model_.antennaHeight2(), kHeightUnitsPerMetre));
+    SetLabelText(Label5, GeneralText(model_.antennaHeight1()));
+    SetLabelText(Label6, GeneralText(model_.antennaHeight2()));
 }
 
 void TForm1::SetPositionBounds(double minimum1, double lengthKm) {
@@ -80,10 +81,10 @@ void TForm1::ResetSteps() {
 
 void TForm1::ShowIoError(const IoError& error) { seam_.ShowIoError(this, error, model_.workingDirectory); }
 
-bool TForm1::HopDrawn() {
-    if (plotRefusal_.isEmpty()) return true;
-    seam_.ShowError(this, QString::fromLatin1(kApplicationTitle),
-                    QStringLiteral("Профиль не построен: ") + plotRefusal_);
+bool TForm1::HopToCut() {
+    const auto why = workingSetLoaded_ ? HopRefusal(model_) : QStringLiteral("Нет данных для построения профиля");
+    if (!why) return true;
+    seam_.ShowError(this, QString::fromLatin1(kApplicationTitle), QStringLiteral("Профиль не построен: ") + *why);
     return false;
 }
 
@@ -97,7 +98,7 @@ void TForm1::TellLeftOut(int leftOut, const char* fileName) {
 }
 
 void TForm1::Button1Click() {
-    if (viewOnly_ || !HopDrawn() || !workingSetLoaded_) return;
+    if (viewOnly_ || !HopToCut()) return;
     if (!seam_.Warn(this, QStringLiteral("Сохранение новых данных уничтожит старые !\nПродолжать ?"))) return;
     try {
         TellLeftOut(SaveCutAsSourceData(model_), kWorkingProfile);
@@ -125,15 +126,13 @@ void TForm1::Button3Click() {
     ShowHeights();
     SetLabelText(Label7, GeneralText(model_.antennas.position2 - model_.antennas.position1));
     SetLabelText(Label1, QStringLiteral("Профиль местности"));
-    model_.scaleShown = false;
-    model_.curvedLevels = false;
+    plotOptions_ = {};
     workingSetLoaded_ = true;
-    DrawProfile();
-    InvalidateCalculation();
+    ModelChanged();
 }
 
 void TForm1::Button4Click() {
-    if (viewOnly_ || !HopDrawn() || !workingSetLoaded_) return;
+    if (viewOnly_ || !HopToCut()) return;
     int leftOut = 0;
     try {
         leftOut = WriteBufferFiles(model_);
@@ -172,9 +171,8 @@ void TForm1::Button2Click() {
 
 void TForm1::N1Click() {
     windows_->form2->exec();
-    DrawProfile();
     ShowHeights();
-    InvalidateCalculation();
+    ModelChanged();
 }
 
 void TForm1::N2Click() {
@@ -188,15 +186,13 @@ void TForm1::N2Click() {
     if (!(a.position1 >= 0)) a.position1 = 0;
     SetPositionBounds(0, length);
     ShowDistance(RoundedDistance(a.position1, a.position2));
-    DrawProfile();
-    InvalidateCalculation();
+    ModelChanged();
 }
 
 void TForm1::N3Click() {
     windows_->form4->exec();
     DeriveModelEarthRadius(model_);
-    DrawProfile();
-    InvalidateCalculation();
+    ModelChanged();
 }
 
 void TForm1::N4Click() { windows_->form7->exec(); }

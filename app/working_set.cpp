@@ -13,9 +13,6 @@ void LoadWorkingProfile(HopModel& model) { model.profile = ReadProfileFile(InFol
 
 void LoadWorkingStation(HopModel& model) {
     model.station = LoadStationFile(InFolder(model.workingDirectory, kWorkingStation));
-    model.antennas.height1 = model.stationParam(kAntenna1HeightParam);
-    model.antennas.height2 = model.stationParam(kAntenna2HeightParam);
-    model.workingFrequency = model.stationParam(kFrequencyParam);
 }
 
 void LoadWorkingConditions(HopModel& model) {
@@ -32,8 +29,6 @@ void LoadWorkingFiles(HopModel& model, const std::string& directory) {
     LoadWorkingConditions(model);
     model.antennas.position1 = 0;
     model.antennas.position2 = model.profile.points.empty() ? 0 : model.profile.points.back().distance;
-    model.scaleShown = false;
-    model.curvedLevels = false;
     model.launchPending = true;
     model.resultsLoaded = false;
 }

@@ -16,8 +16,7 @@ struct ProfileData;
 
 // The profile: header lines and points.
 void LoadWorkingProfile(HopModel& model);
-// The station lines and values, then the antenna heights (values 5 and 10) and the working
-// frequency (value 11).
+// The station lines and values; the antenna heights and the working frequency are among them.
 void LoadWorkingStation(HopModel& model);
 // Month (line 17), region (line 18), refraction gradient (line 23) and refraction coefficient
 // (line 30) of the conditions file, read as the engine reads them, then the effective earth
@@ -28,7 +27,7 @@ void DeriveModelEarthRadius(HopModel& model);
 
 // The model's part of the working-set loading, in order: records `directory` as the working
 // directory, reads the profile, the station file and the conditions, puts the antennas at the
-// two ends of the profile and sets the flags for a fresh working set (no scale, calculation
+// two ends of the profile and sets the flags for a fresh working set (calculation
 // pending, no results). Throws IoError at the first file that fails; what was read before it
 // stays in the model and nothing after it is done.
 void LoadWorkingFiles(HopModel& model, const std::string& directory);

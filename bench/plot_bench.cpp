@@ -32,19 +32,22 @@ vakrel::HopModel ThousandPointHop() {
         model.profile.points.push_back({x, 150 + 40 * std::sin(i * 0.05) + 10 * std::sin(i * 0.7), code,
                                         (i % 3) * 7.5});
     }
-    model.antennas = {30, 25, 0, 50, {}};
-    model.workingFrequency = 8000;
+    model.stationParam(vakrel::kAntenna1HeightParam) = 30;
+    model.stationParam(vakrel::kAntenna2HeightParam) = 25;
+    model.stationParam(vakrel::kFrequencyParam) = 8000;
+    model.antennas = {0, 50};
     model.effectiveEarthRadius = 8500;
-    model.scaleShown = true;
-    model.curvedLevels = true;
     return model;
 }
+
+// The dearest display state: the scale with curved level lines.
+const vakrel::PlotOptions kCurvedScale{true, true};
 
 void BM_DrawProfile1000CurvedScale1920x1080(benchmark::State& state) {
     const vakrel::HopModel model = ThousandPointHop();
     QImage image(1920, 1080, QImage::Format_RGB32);
     for (auto _ : state) {
-        auto plot = vakrel::DrawProfile(model, image, '.');
+        auto plot = vakrel::DrawProfile(model, kCurvedScale, image, '.');
         benchmark::DoNotOptimize(plot);
     }
 }
@@ -63,7 +66,7 @@ vakrel::HopModel AbsurdHop(const std::function<void(std::vector<vakrel::ProfileP
 void BM_DrawAbsurdProfile(benchmark::State& state, const vakrel::HopModel& model) {
     QImage image(1920, 1080, QImage::Format_RGB32);
     for (auto _ : state) {
-        auto plot = vakrel::DrawProfile(model, image, '.');
+        auto plot = vakrel::DrawProfile(model, kCurvedScale, image, '.');
         benchmark::DoNotOptimize(plot);
     }
 }
@@ -99,8 +102,9 @@ const vakrel::HopModel kHeightRange1e_9 = AbsurdHop([](auto& p) {
     for (std::size_t i = 0; i < p.size(); ++i) p[i].groundHeight = 100 + static_cast<double>(i % 2) * 1e-9;
 });
 vakrel::HopModel WithAntennasAndFrequency(vakrel::HopModel model, double height, double frequency) {
-    model.antennas.height1 = model.antennas.height2 = height;
-    model.workingFrequency = frequency;
+    model.stationParam(vakrel::kAntenna1HeightParam) = height;
+    model.stationParam(vakrel::kAntenna2HeightParam) = height;
+    model.stationParam(vakrel::kFrequencyParam) = frequency;
     return model;
 }
 const vakrel::HopModel kMasts1e10 = WithAntennasAndFrequency(ThousandPointHop(), 1e10, 8000);

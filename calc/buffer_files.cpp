@@ -7,13 +7,9 @@
 
 namespace vakrel {
 
-std::string PrepareBufferStation(HopModel& model) {
-    model.stationParam(kAntenna1HeightParam) = model.antennas.height1;
-    model.stationParam(kAntenna2HeightParam) = model.antennas.height2;
-    return FormatStationFile(model.station);
-}
+std::string PrepareBufferStation(const HopModel& model) { return FormatStationFile(model.station); }
 
-int WriteCutWithStation(HopModel& model, ProfileLayout layout, const char* profileName, const char* stationName) {
+int WriteCutWithStation(const HopModel& model, ProfileLayout layout, const char* profileName, const char* stationName) {
     const std::string profilePath = InFolder(model.workingDirectory, profileName);
     const std::string stationPath = InFolder(model.workingDirectory, stationName);
     ProfileData cut = CutBetweenAntennas(model);
@@ -28,7 +24,7 @@ int WriteCutWithStation(HopModel& model, ProfileLayout layout, const char* profi
     return leftOut;
 }
 
-int WriteBufferFiles(HopModel& model) {
+int WriteBufferFiles(const HopModel& model) {
     return WriteCutWithStation(model, ProfileLayout::Buffer, kBufferProfile, kBufferStation);
 }
 

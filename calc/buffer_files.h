@@ -11,18 +11,18 @@ namespace vakrel {
 
 struct HopModel;
 
-// The station file with the current antenna heights in parameters 5 and 10 and every kept line,
-// the name line included, as it is. Copies the heights into the model's station parameters.
-std::string PrepareBufferStation(HopModel& model);
+// The station file with the current antenna heights (parameters 5 and 10) and every kept line,
+// the name line included, as it is.
+std::string PrepareBufferStation(const HopModel& model);
 
 // Replaces `profileName` (the cut in `layout`) and `stationName` in the model's working folder
 // together: when either cannot be written, or would not read back as meant, both stay as they
 // were. Returns the number of cut points left out because the layout's 0.01 km could not tell
 // them from their neighbours (LeaveOutCollapsedPoints). Throws IoError.
-int WriteCutWithStation(HopModel& model, ProfileLayout layout, const char* profileName, const char* stationName);
+int WriteCutWithStation(const HopModel& model, ProfileLayout layout, const char* profileName, const char* stationName);
 
 // buf.prf and buf.ttx, so that the engine never meets a profile of one placement with the
 // stations of another. Returns the points left out of buf.prf. Throws IoError.
-int WriteBufferFiles(HopModel& model);
+int WriteBufferFiles(const HopModel& model);
 
 }  // namespace vakrel

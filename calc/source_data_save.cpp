@@ -5,7 +5,7 @@
 
 namespace vakrel {
 
-int SaveCutAsSourceData(HopModel& model) {
+int SaveCutAsSourceData(const HopModel& model) {
     return WriteCutWithStation(model, ProfileLayout::Compact, kWorkingProfile, kWorkingStation);
 }
 

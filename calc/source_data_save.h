@@ -9,6 +9,6 @@ struct HopModel;
 // Replaces prf.idn and ttx.idn in the model's working folder together: when either cannot be
 // written, both stay as they were. Returns the number of cut points left out of prf.idn
 // (LeaveOutCollapsedPoints). Throws IoError. The model keeps its profile and placement.
-int SaveCutAsSourceData(HopModel& model);
+int SaveCutAsSourceData(const HopModel& model);
 
 }  // namespace vakrel

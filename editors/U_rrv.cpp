@@ -15,10 +15,6 @@ namespace {
 const QString kWorkingFile = QString::fromLatin1(kWorkingConditions);
 
 // Condition parameters the model takes, by number.
-constexpr int kMonthParam = 3;
-constexpr int kRegionParam = 4;
-constexpr int kGradientParam = 9;
-constexpr int kCoefficientParam = 16;
 
 const ParameterRowText kRows[kConditionParams] = {
     {"Тип РРВ (1..5, 0-тип определяется программой)", ""},
@@ -125,10 +121,7 @@ void TForm4::Write(const QString& path) {
     SaveConditionsFile(FilePath(path), written, nameCurrent_);
     file_.lines[2] = written.lines[2];
     if (path != kWorkingFile) return;
-    model_.refraction.month = TruncateToInt(values_[kMonthParam - 1]);
-    model_.refraction.region = TruncateToInt(values_[kRegionParam - 1]);
-    model_.refraction.gradient = values_[kGradientParam - 1];
-    model_.refraction.coefficient = values_[kCoefficientParam - 1];
+    model_.refraction = RefractionFromConditions(written.params);
     handedOver_ = true;
 }
 

@@ -127,9 +127,6 @@ void TForm2::Save(const QString& path) {
 void TForm2::HandOver() {
     std::copy(values_.begin(), values_.end(), model_.station.params.begin());
     model_.station.lines = file_.lines;
-    model_.antennas.height1 = model_.stationParam(kAntenna1HeightParam);
-    model_.antennas.height2 = model_.stationParam(kAntenna2HeightParam);
-    model_.workingFrequency = model_.stationParam(kFrequencyParam);
     handedOver_ = true;
 }
 

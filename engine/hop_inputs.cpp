@@ -15,9 +15,6 @@ namespace vakrel {
 
 namespace {
 
-constexpr int kFrequencyParam = 11;     // station characteristic number
-constexpr int kGradientParam = 9;       // conditions parameter numbers
-constexpr int kCoefficientParam = 16;
 
 std::string Number(double value) { return FormatGeneral(value, '.'); }
 

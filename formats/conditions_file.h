@@ -10,6 +10,13 @@ inline constexpr int kConditionsLines = 31;
 inline constexpr int kConditionParams = 16;
 inline constexpr int kConditionsFirstParamLine = 15;  // 1-based
 
+// Propagation conditions by number (1-based, as the file orders them) that the refraction data
+// takes (RefractionFromConditions).
+inline constexpr int kMonthParam = 3;
+inline constexpr int kRegionParam = 4;
+inline constexpr int kGradientParam = 9;
+inline constexpr int kCoefficientParam = 16;
+
 struct ConditionsFile {
     std::array<std::string, kConditionsLines> lines;  // kept lines, code page 866
     std::array<double, kConditionParams> params{};    // values as read; params[0] is number 1

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "conditions_file.h"
+
 namespace vakrel {
 
 namespace {
@@ -48,10 +50,10 @@ double RadiusFromGradient(double gradient) {
 
 Refraction RefractionFromConditions(const std::array<double, 16>& params) {
     Refraction r;
-    r.month = TruncateToInt(params[2]);
-    r.region = TruncateToInt(params[3]);
-    r.gradient = params[8];
-    r.coefficient = params[15];
+    r.month = TruncateToInt(params[kMonthParam - 1]);
+    r.region = TruncateToInt(params[kRegionParam - 1]);
+    r.gradient = params[kGradientParam - 1];
+    r.coefficient = params[kCoefficientParam - 1];
     return r;
 }
 

@@ -11,17 +11,10 @@
 
 namespace vakrel {
 
-// Station characteristics by number (1-based, as the file orders them).
-inline constexpr int kAntenna1HeightParam = 5;
-inline constexpr int kAntenna2HeightParam = 10;
-inline constexpr int kFrequencyParam = 11;
-
+// Where the antennas stand; their heights are station parameters 5 and 10.
 struct AntennaPlacement {
-    double height1 = 0;    // m above the ground; mirrors station parameter 5
-    double height2 = 0;    // m above the ground; mirrors station parameter 10
     double position1 = 0;  // km from the start of the profile
     double position2 = 0;  // km; 0 <= position1 < position2 <= L
-    std::array<double, 2> groundUnderAntenna{};  // m, set by every drawing of the profile
 };
 
 // One list of points reported by the engine: distance in km on the profile's axis, offset in
@@ -34,17 +27,16 @@ struct ResultList {
 };
 enum ResultListId { kListA = 0, kListB = 1, kListC = 2 };
 
+// The hop as the files and the planner's moves give it, and nothing derived from it: the ground
+// under the antennas, the picture and the files written are computed from it, never kept in it.
 struct HopModel {
     ProfileData profile;         // header lines and 0..1000 points (0 before the first load)
     StationFile station;         // 30 kept lines and the 15 StationParams
     AntennaPlacement antennas;
-    double workingFrequency = 0;  // MHz, a copy of station parameter 11
     Refraction refraction;        // month, region, gradient, coefficient
     double effectiveEarthRadius = 0;  // km
     std::array<ResultList, 3> resultPoints;
 
-    bool scaleShown = false;     // the plot draws its scale
-    bool curvedLevels = false;   // with the scale, level lines follow the earth's curvature
     bool launchPending = false;  // the calculate button starts the engine next
     bool resultsLoaded = false;  // resultPoints hold the last result file read
 
@@ -53,6 +45,11 @@ struct HopModel {
     int pointCount() const { return static_cast<int>(profile.points.size()); }
     double stationParam(int number) const { return station.params[number - 1]; }
     double& stationParam(int number) { return station.params[number - 1]; }
+    // m above the ground
+    double antennaHeight1() const { return stationParam(kAntenna1HeightParam); }
+    double antennaHeight2() const { return stationParam(kAntenna2HeightParam); }
+    // MHz
+    double workingFrequency() const { return stationParam(kFrequencyParam); }
 };
 
 }  // namespace vakrel

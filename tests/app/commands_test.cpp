@@ -11,6 +11,7 @@
 
 #include "U_ttx.h"
 #include "editor_fixture.h"
+#include "hop_ground.h"
 #include "hop_model.h"
 #include "scripted_seam.h"
 #include "startup.h"
@@ -64,7 +65,7 @@ TEST_F(MainWindowCommands, SaveAskedFirstThenOpenBringsTheCutBack) {
     click("Button1");
     EXPECT_NE(dir.read("prf.idn"), prf);
     EXPECT_EQ(model.pointCount(), 211);  // the model keeps its profile until Open
-    const double groundAt1 = model.antennas.groundUnderAntenna[0];
+    const double groundAt1 = GroundUnderAntenna(model)[0];
 
     find<QAction>("N101").trigger();  // antenna 1 steps by 10 m
     click("Button3");
@@ -119,7 +120,7 @@ TEST_F(MainWindowCommands, StationEditorHandsOverTheHeights) {
     click("Button4");
     main().N1Click();
     EXPECT_TRUE(windows.form2->valuesHandedOver());
-    EXPECT_DOUBLE_EQ(model.antennas.height1, 42.5);
+    EXPECT_DOUBLE_EQ(model.antennaHeight1(), 42.5);
     EXPECT_EQ(find<UpDown>("UpDown1").position(), 425);
     EXPECT_EQ(find<QLabel>("Label5").text(), QStringLiteral("42.5"));
     EXPECT_FALSE(find<QPushButton>("Button2").isEnabled());

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "hop_ground.h"
 #include "hop_model.h"
 #include "parameter_line.h"
 #include "profile_view.h"
@@ -111,8 +112,8 @@ TEST_F(MainWindow, LoadingSetsUpTheControls) {
     EXPECT_TRUE(Find<QPushButton>("Button4")->isEnabled());
     EXPECT_TRUE(model_.launchPending);
     // The picture was drawn: the ground under the antennas is the profile's end heights.
-    EXPECT_DOUBLE_EQ(model_.antennas.groundUnderAntenna[0], model_.profile.points.front().groundHeight);
-    EXPECT_DOUBLE_EQ(model_.antennas.groundUnderAntenna[1], model_.profile.points.back().groundHeight);
+    EXPECT_DOUBLE_EQ(GroundUnderAntenna(model_)[0], model_.profile.points.front().groundHeight);
+    EXPECT_DOUBLE_EQ(GroundUnderAntenna(model_)[1], model_.profile.points.back().groundHeight);
     EXPECT_EQ(Find<ProfileView>("Image1")->image().size(), Find<ProfileView>("Image1")->size());
 }
 
@@ -124,7 +125,7 @@ TEST_F(MainWindow, SpinClicksMoveTheAntennas) {
 
     button2->setEnabled(true);  // as after "Подг"
     Click("UpDown1", true);
-    EXPECT_DOUBLE_EQ(model_.antennas.height1, 31);
+    EXPECT_DOUBLE_EQ(model_.antennaHeight1(), 31);
     EXPECT_DOUBLE_EQ(model_.stationParam(5), 31);
     EXPECT_EQ(Text("Label5"), "31");
     EXPECT_FALSE(button2->isEnabled());
@@ -132,17 +133,17 @@ TEST_F(MainWindow, SpinClicksMoveTheAntennas) {
     EXPECT_TRUE(model_.launchPending);
 
     Click("UpDown2", false, 3);
-    EXPECT_DOUBLE_EQ(model_.antennas.height2, 22);
+    EXPECT_DOUBLE_EQ(model_.antennaHeight2(), 22);
     EXPECT_DOUBLE_EQ(model_.stationParam(10), 22);
     EXPECT_EQ(Text("Label6"), "22");
 
     QLocale::setDefault(QLocale(QLocale::Russian));  // numbers take the locale's comma
-    const double groundBefore = model_.antennas.groundUnderAntenna[0];
+    const double groundBefore = GroundUnderAntenna(model_)[0];
     Click("UpDown3", true);
     EXPECT_DOUBLE_EQ(model_.antennas.position1, 0.1);
     EXPECT_EQ(Find<UpDown>("UpDown4")->minimum(), 11);
     EXPECT_EQ(Text("Label7"), "41,9");
-    EXPECT_NE(model_.antennas.groundUnderAntenna[0], groundBefore);  // redrawn at the new place
+    EXPECT_NE(GroundUnderAntenna(model_)[0], groundBefore);  // redrawn at the new place
 
     Click("UpDown4", false);
     EXPECT_DOUBLE_EQ(model_.antennas.position2, 41.9);
@@ -167,10 +168,10 @@ TEST_F(MainWindow, StepMenusAndTheEndsOfTheRange) {
     auto* button2 = Find<QPushButton>("Button2");
     button2->setEnabled(true);
     Click("UpDown1", true);  // 95 m + 10 m stops at the end of the range
-    EXPECT_DOUBLE_EQ(model_.antennas.height1, 100);
+    EXPECT_DOUBLE_EQ(model_.antennaHeight1(), 100);
     button2->setEnabled(true);
     Click("UpDown1", true);  // no further: nothing changes, the button keeps its state
-    EXPECT_DOUBLE_EQ(model_.antennas.height1, 100);
+    EXPECT_DOUBLE_EQ(model_.antennaHeight1(), 100);
     EXPECT_TRUE(button2->isEnabled());
 
     struct Item {
@@ -203,9 +204,9 @@ TEST_F(MainWindow, LoadedHeightsThatTheControlCannotHold) {
         form.FormActivate();
         auto* control = form.findChild<UpDown*>(QStringLiteral("UpDown1"));
         EXPECT_EQ(control->position(), row.position);
-        EXPECT_DOUBLE_EQ(model.antennas.height1, row.loaded);  // shown as loaded until the first click
+        EXPECT_DOUBLE_EQ(model.antennaHeight1(), row.loaded);  // shown as loaded until the first click
         QTest::mouseClick(control->upButton(), Qt::LeftButton);
-        EXPECT_DOUBLE_EQ(model.antennas.height1, row.afterUp);
+        EXPECT_DOUBLE_EQ(model.antennaHeight1(), row.afterUp);
     }
 }
 
@@ -220,8 +221,8 @@ TEST_F(MainWindow, PictureClicksCycleTheScale) {
     };
     for (const State& want : {State{true, false}, State{true, true}, State{false, false}}) {
         QTest::mouseClick(image, Qt::LeftButton);
-        EXPECT_EQ(model_.scaleShown, want.scale);
-        EXPECT_EQ(model_.curvedLevels, want.curved);
+        EXPECT_EQ(form_.plotOptions().scaleShown, want.scale);
+        EXPECT_EQ(form_.plotOptions().curvedLevels, want.curved);
     }
     EXPECT_EQ(image->image(), plain);  // the third click removes the scale in one step
     QTest::mouseClick(image, Qt::LeftButton);
@@ -282,9 +283,9 @@ TEST_F(MainWindow, FailedLoadingLeavesTheDesignLookAndControlsIdle) {
     Click("UpDown1", true);
     Click("UpDown4", false);
     QTest::mouseClick(Find<ProfileView>("Image1"), Qt::LeftButton);
-    EXPECT_EQ(model_.antennas.height1, 0);
+    EXPECT_EQ(model_.antennaHeight1(), 0);
     EXPECT_EQ(model_.antennas.position2, 0);
-    EXPECT_FALSE(model_.scaleShown);
+    EXPECT_FALSE(form_.plotOptions().scaleShown);
     EXPECT_FALSE(model_.launchPending);
     EXPECT_EQ(Text("Label5"), QStringLiteral("Hаn1"));
     // The box has said why; the picture stays empty and does not say it again.
@@ -318,7 +319,7 @@ TEST_F(MainWindow, KeyboardReachesEveryControlAndOpensThePicturesMenu) {
     auto* height1 = Find<UpDown>("UpDown1");
     height1->setFocus();
     QTest::keyClick(height1, Qt::Key_PageUp);
-    EXPECT_DOUBLE_EQ(model_.antennas.height1, 40);  // ten steps of 1 m
+    EXPECT_DOUBLE_EQ(model_.antennaHeight1(), 40);  // ten steps of 1 m
     EXPECT_EQ(Text("Label5"), "40");
 
     auto* menu = Find<QMenu>("PopupMenu1");
@@ -332,7 +333,7 @@ TEST_F(MainWindow, KeyboardReachesEveryControlAndOpensThePicturesMenu) {
     }
     // Space on the picture cycles the scale, as a left click does.
     QTest::keyClick(Find<ProfileView>("Image1"), Qt::Key_Space);
-    EXPECT_TRUE(model_.scaleShown);
+    EXPECT_TRUE(form_.plotOptions().scaleShown);
 }
 
 TEST_F(MainWindow, LongNumbersStandAboveTheButtons) {

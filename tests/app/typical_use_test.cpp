@@ -87,7 +87,7 @@ TEST(TypicalUse, FromStartToReportWithTheRealEngine) {
     // Antenna 2 up by 3 m (the step is 1 m).
     auto* upDown2 = main.findChild<UpDown*>("UpDown2");
     for (int i = 0; i < 3; ++i) upDown2->stepUp();
-    EXPECT_DOUBLE_EQ(model.antennas.height2, 28);
+    EXPECT_DOUBLE_EQ(model.antennaHeight2(), 28);
 
     auto* button2 = main.findChild<QPushButton*>("Button2");
     main.findChild<QPushButton*>("Button4")->click();

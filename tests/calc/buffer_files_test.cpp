@@ -21,8 +21,6 @@ HopModel ModelWithPoints(std::vector<ProfilePoint> points) {
     model.profile.points = std::move(points);
     model.antennas.position1 = 0;
     model.antennas.position2 = model.profile.points.back().distance;
-    model.antennas.groundUnderAntenna = {model.profile.points.front().groundHeight,
-                                         model.profile.points.back().groundHeight};
     return model;
 }
 
@@ -45,7 +43,6 @@ TEST(BufferProfile, CutBetweenTheAntennas) {
     // Antenna 1 at 2.00 km stands on a point, which the start row replaces.
     model.antennas.position1 = 2.0;
     model.antennas.position2 = 3.0;
-    model.antennas.groundUnderAntenna = {120, 110};
     EXPECT_EQ(Body(FormatProfileBufferLayout(CutBetweenAntennas(model))),
               "        0.00          120.00\r\n"
               "        0.50          135.00\r\n"
@@ -69,8 +66,8 @@ TEST(BufferFiles, WrittenTwiceAlikeWithTheAntennaHeights) {
     QDir::setCurrent(QString::fromStdString(dir.path()));
     HopModel model = ModelWithPoints({{0, 100, 0, 0}, {1, 110, 1, 10}, {2, 90, 0, 0}});
     model.station = ParseStationFile(test::ReadSourceFile(VAKREL_EXAMPLES "/ttx.idn"));
-    model.antennas.height1 = 31.5;
-    model.antennas.height2 = 12;
+    model.stationParam(kAntenna1HeightParam) = 31.5;
+    model.stationParam(kAntenna2HeightParam) = 12;
     WriteBufferFiles(model);
     const std::string prf = dir.read("buf.prf"), ttx = dir.read("buf.ttx");
     WriteBufferFiles(model);
@@ -93,9 +90,8 @@ TEST(SaveAsSourceData, CutBecomesTheWorkingSetOrNothingChanges) {
     model.station = ParseStationFile(test::ReadSourceFile(VAKREL_EXAMPLES "/ttx.idn"));
     model.antennas.position1 = 1;
     model.antennas.position2 = 9;
-    model.antennas.groundUnderAntenna = {110, 130};
-    model.antennas.height1 = 20;
-    model.antennas.height2 = 22;
+    model.stationParam(kAntenna1HeightParam) = 20;
+    model.stationParam(kAntenna2HeightParam) = 22;
 
     SaveCutAsSourceData(model);
     const ProfileData saved = ReadProfileFile("prf.idn");

@@ -24,7 +24,9 @@ protected:
         model_.workingDirectory = dir_.path();
         model_.profile = ParseProfile(test::ReadSourceFile(VAKREL_EXAMPLES "/prf.idn"), "prf.idn");
         model_.station = ParseStationFile(test::ReadSourceFile(VAKREL_EXAMPLES "/ttx.idn"));
-        model_.antennas = {30, 25.5, 1.005, 41.0, {152, 171}};
+        model_.stationParam(kAntenna1HeightParam) = 30;
+        model_.stationParam(kAntenna2HeightParam) = 25.5;
+        model_.antennas = {1.005, 41.0};
         dir_.write("rrv.idn", test::ReadSourceFile(VAKREL_EXAMPLES "/rrv.idn"));
         WriteBufferFiles(model_);
     }

@@ -17,9 +17,6 @@ WorkingSet::WorkingSet() : previous_(std::filesystem::current_path()) {
     model.workingDirectory = CurrentDirectory();
     model.profile = ReadProfileFile("prf.idn");
     model.station = LoadStationFile("ttx.idn");
-    model.antennas.height1 = model.stationParam(kAntenna1HeightParam);
-    model.antennas.height2 = model.stationParam(kAntenna2HeightParam);
-    model.workingFrequency = model.stationParam(kFrequencyParam);
     QLocale::setDefault(QLocale::c());
 }
 

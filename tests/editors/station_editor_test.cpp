@@ -83,7 +83,7 @@ TEST_F(StationEditor, NothingChangedAsksNothing) {
 }
 
 TEST_F(StationEditor, ModelHeightsShownOnYesThenSaveOffered) {
-    set.model.antennas.height1 = 33.5;
+    set.model.stationParam(kAntenna1HeightParam) = 33.5;
     set.model.stationParam(kAntenna1HeightParam) = 33.5;
     set.seam.answers = {true, true};
     form.show();
@@ -121,8 +121,8 @@ TEST_F(StationEditor, TypedValueSavedAndHandedOver) {
     EXPECT_NE(set.read("ttx.idn").find("    12.500"), std::string::npos);
     EXPECT_TRUE(form.valuesHandedOver());
     EXPECT_EQ(set.model.stationParam(10), 12.5);
-    EXPECT_EQ(set.model.antennas.height2, 12.5);
-    EXPECT_EQ(set.model.workingFrequency, 7500);
+    EXPECT_EQ(set.model.antennaHeight2(), 12.5);
+    EXPECT_EQ(set.model.workingFrequency(), 7500);
     EXPECT_EQ(set.model.station.lines, ParseStationFile(original).lines);  // kept lines as read
 }
 
@@ -205,7 +205,7 @@ TEST_F(StationEditor, AnotherFileLoadedAsksToOverwriteTheWorkingFile) {
     EXPECT_EQ(set.questions(), (Questions{kOverwrite, kUse}));
     EXPECT_EQ(CurrentDirectory(), set.model.workingDirectory);
     EXPECT_EQ(set.read("ttx.idn"), otherBytes);
-    EXPECT_EQ(set.model.antennas.height1, 48);
+    EXPECT_EQ(set.model.antennaHeight1(), 48);
     EXPECT_EQ(set.model.station.lines[2], Utf8ToCp866("Тип РРС   : Mast"));
 }
 

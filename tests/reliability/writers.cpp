@@ -45,12 +45,8 @@ HopModel ExampleModel(bool large) {
         model.profile.header[0] += std::string(kLargeLine, 'p');
         model.station.lines[0] += std::string(kLargeLine, 's');
     }
-    model.antennas.height1 = model.stationParam(kAntenna1HeightParam);
-    model.antennas.height2 = model.stationParam(kAntenna2HeightParam);
     model.antennas.position1 = 0;
     model.antennas.position2 = model.profile.points.back().distance;
-    model.antennas.groundUnderAntenna = {model.profile.points.front().groundHeight,
-                                         model.profile.points.back().groundHeight};
     return model;
 }
 

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 
+#include "hop_ground.h"
 #include "hop_model.h"
 #include "profile_file.h"
 #include "profile_program_run.h"
@@ -45,7 +46,7 @@ TEST(MainWindowProfile, DrawsTheProfileBuiltFromTheExampleRasters) {
               QStringLiteral("Профиль местности на интервале: Березовка - Каменка"));
     ASSERT_EQ(model.pointCount(), static_cast<int>(file.points.size()));
     EXPECT_EQ(form.findChild<UpDown*>("UpDown4")->maximum(), static_cast<int>(file.points.back().distance * 100));
-    EXPECT_DOUBLE_EQ(model.antennas.groundUnderAntenna[1], file.points.back().groundHeight);
+    EXPECT_DOUBLE_EQ(GroundUnderAntenna(model)[1], file.points.back().groundHeight);
     const QImage picture = form.findChild<ProfileView*>("Image1")->image();
     int forestPixels = 0;
     for (int y = 0; y < picture.height(); ++y)

@@ -1,10 +1,13 @@
-#include "plot_passes.h"
+#include "hop_refusal.h"
+
+#include <cmath>
 
 #include "earth_radius.h"
+#include "hop_model.h"
 
-namespace vakrel::detail {
+namespace vakrel {
 
-std::optional<QString> PlotRefusal(const HopModel& model) {
+std::optional<QString> HopRefusal(const HopModel& model) {
     const auto& p = model.profile.points;
     if (p.size() < 2) return QStringLiteral("Нет данных для построения профиля");
     for (std::size_t i = 0; i < p.size(); ++i) {
@@ -16,13 +19,13 @@ std::optional<QString> PlotRefusal(const HopModel& model) {
     }
     if (!(p.back().distance > 0)) return QStringLiteral("Длина профиля не больше 0");
     if (!IsUsableRadius(model.effectiveEarthRadius)) return QStringLiteral("Эффективный радиус Земли не определен");
-    if (!(model.workingFrequency > 0) || !std::isfinite(model.workingFrequency))
+    if (!(model.workingFrequency() > 0) || !std::isfinite(model.workingFrequency()))
         return QStringLiteral("Рабочая частота не больше 0");
     const auto& a = model.antennas;
     if (!(p.front().distance <= a.position1 && a.position1 < a.position2 && a.position2 <= p.back().distance))
         return QStringLiteral("Антенны стоят вне профиля");
-    if (!std::isfinite(a.height1) || !std::isfinite(a.height2)) return QStringLiteral("Высоты антенн не заданы");
+    if (!std::isfinite(model.antennaHeight1()) || !std::isfinite(model.antennaHeight2())) return QStringLiteral("Высоты антенн не заданы");
     return std::nullopt;
 }
 
-}  // namespace vakrel::detail
+}  // namespace vakrel

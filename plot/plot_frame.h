@@ -11,18 +11,22 @@
 #include <cmath>
 #include <vector>
 
+#include "hop_ground.h"
 #include "hop_model.h"
 #include "plot_geometry.h"
 #include "plot_raster.h"
+#include "profile_plot.h"
 
 namespace vakrel::detail {
 
 using Ld = long double;
 
 struct PlotFrame {
-    PlotFrame(const HopModel& model, PlotRaster& raster) : m(model), p(model.profile.points), raster(raster) {}
+    PlotFrame(const HopModel& model, const PlotOptions& options, PlotRaster& raster)
+        : m(model), options(options), p(model.profile.points), raster(raster) {}
 
     const HopModel& m;
+    const PlotOptions& options;
     const std::vector<ProfilePoint>& p;
     PlotRaster& raster;
 
@@ -45,13 +49,8 @@ struct PlotFrame {
 
     double Bulge(double x) const { return EarthBulge(x, L, m.effectiveEarthRadius); }
     // Ground height between points a and b at distance x (no bulge, no objects).
-    static double Ground(const ProfilePoint& a, double slope, double x) {
-        return static_cast<double>((static_cast<Ld>(x) - a.distance) * slope + a.groundHeight);
-    }
-    static double Slope(const ProfilePoint& a, const ProfilePoint& b) {
-        return static_cast<double>((static_cast<Ld>(b.groundHeight) - a.groundHeight) /
-                                   (static_cast<Ld>(b.distance) - a.distance));
-    }
+    static double Ground(const ProfilePoint& a, double slope, double x) { return GroundOnSegment(a, slope, x); }
+    static double Slope(const ProfilePoint& a, const ProfilePoint& b) { return GroundSlope(a, b); }
     // A segment carries objects when both its ends have the same type code and it is not 0.
     static bool CarriesObjects(const ProfilePoint& a, const ProfilePoint& b) {
         return b.typeCode == a.typeCode && b.typeCode != 0;
@@ -64,7 +63,7 @@ struct PlotFrame {
     double ZoneDepth(double from, double to, double x) const {
         const Ld along = static_cast<Ld>(x) - from;
         const Ld square =
-            300.0L / m.workingFrequency / 3.0L * 1000.0L * along * (1.0L - along / (static_cast<Ld>(to) - from));
+            300.0L / m.workingFrequency() / 3.0L * 1000.0L * along * (1.0L - along / (static_cast<Ld>(to) - from));
         return static_cast<double>(std::sqrt(std::max(square, 0.0L)));
     }
     QPoint Pixel(double x, double h) const { return QPoint(map.px(x), map.py(h)); }

@@ -19,12 +19,12 @@ void FindHeightRange(PlotFrame& f) {
             if (objects) h = static_cast<double>(static_cast<Ld>(h) + b.objectHeight);
             if (h > ymax) ymax = h;
         });
-        if (a.distance <= f.X1 && f.X1 < b.distance) {
+        if (StandsOn(a, b, 0, f.X1)) {
             const double h =
                 static_cast<double>(static_cast<Ld>(f.Bulge(f.X1)) + PlotFrame::Ground(a, slope, f.X1) + f.A1);
             if (h > ymax) ymax = h;
         }
-        if (a.distance < f.X2 && f.X2 <= b.distance) {
+        if (StandsOn(a, b, 1, f.X2)) {
             const double h =
                 static_cast<double>(static_cast<Ld>(f.Bulge(f.X2)) + PlotFrame::Ground(a, slope, f.X2) + f.A2);
             if (h > ymax) ymax = h;

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "hop_refusal.h"
 #include "plot_passes.h"
 #include "plot_scale.h"
 
@@ -29,7 +30,7 @@ ProfilePlot Refuse(QImage& image, PlotRaster& raster, const QString& why) {
 std::optional<QString> PlaceFrame(PlotFrame& f, int W, int H) {
     const HopModel& m = f.m;
     auto& map = f.map;
-    if (m.scaleShown) {
+    if (f.options.scaleShown) {
         map.left = 26;
         map.top = 20;
         map.plotW = W - 52;
@@ -43,8 +44,8 @@ std::optional<QString> PlaceFrame(PlotFrame& f, int W, int H) {
     f.L = f.p.back().distance;
     f.X1 = m.antennas.position1;
     f.X2 = m.antennas.position2;
-    f.A1 = m.antennas.height1;
-    f.A2 = m.antennas.height2;
+    f.A1 = m.antennaHeight1();
+    f.A2 = m.antennaHeight2();
     map.kx = static_cast<double>(static_cast<Ld>(map.plotW) / f.L);
     f.step = static_cast<double>(10.0L / map.kx);
     f.visibleFrom = static_cast<double>(-static_cast<Ld>(map.left) / map.kx);
@@ -80,13 +81,14 @@ void DrawScaleOver(const PlotFrame& f, QImage& image, char separator) {
     scale.step = f.step;
     scale.ymin = f.map.ymin;
     scale.ymax = f.ymax;
-    scale.curved = f.m.curvedLevels;
+    scale.curved = f.options.curvedLevels;
     scale.separator = separator;
     QPainter painter(&image);  // for the texts; the lines go straight into the pixels
     DrawScale(f.raster, painter, scale);
 }
 
-ProfilePlot Draw(const HopModel& model, QImage& image, char separator, bool pieceByPiece) {
+ProfilePlot Draw(const HopModel& model, const PlotOptions& options, QImage& image, char separator,
+                 bool pieceByPiece) {
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 && !image.isNull())
         image = image.convertToFormat(QImage::Format_RGB32);
     if (image.width() <= 0 || image.height() <= 0) {
@@ -95,8 +97,8 @@ ProfilePlot Draw(const HopModel& model, QImage& image, char separator, bool piec
         return nothing;
     }
     PlotRaster raster(image);
-    if (auto why = detail::PlotRefusal(model)) return Refuse(image, raster, *why);
-    PlotFrame f(model, raster);
+    if (auto why = HopRefusal(model)) return Refuse(image, raster, *why);
+    PlotFrame f(model, options, raster);
     if (auto why = PlaceFrame(f, image.width(), image.height())) return Refuse(image, raster, *why);
     detail::FindHeightRange(f);
     if (auto why = ScaleHeights(f)) return Refuse(image, raster, *why);
@@ -106,7 +108,7 @@ ProfilePlot Draw(const HopModel& model, QImage& image, char separator, bool piec
     detail::DrawClearanceZone(f);
     if (model.resultsLoaded && !model.launchPending) detail::DrawResultPoints(f);
     detail::DrawOutline(f);
-    if (model.scaleShown) DrawScaleOver(f, image, separator);
+    if (options.scaleShown) DrawScaleOver(f, image, separator);
 
     ProfilePlot result;
     result.drawn = true;
@@ -116,13 +118,14 @@ ProfilePlot Draw(const HopModel& model, QImage& image, char separator, bool piec
 
 }  // namespace
 
-ProfilePlot DrawProfile(const HopModel& model, QImage& image, char separator) {
-    return Draw(model, image, separator, false);
+ProfilePlot DrawProfile(const HopModel& model, const PlotOptions& options, QImage& image, char separator) {
+    return Draw(model, options, image, separator, false);
 }
 
 namespace detail {
-ProfilePlot DrawProfilePieceByPiece(const HopModel& model, QImage& image, char separator) {
-    return Draw(model, image, separator, true);
+ProfilePlot DrawProfilePieceByPiece(const HopModel& model, const PlotOptions& options, QImage& image,
+                                    char separator) {
+    return Draw(model, options, image, separator, true);
 }
 }  // namespace detail
 

@@ -37,14 +37,19 @@ struct Point {
     double o = 0;
 };
 
-HopModel Hop(const std::vector<Point>& points, double a1, double a2) {
-    HopModel m;
+// A hop and how the window asks it shown.
+struct Shown : HopModel {
+    PlotOptions options;
+};
+
+Shown Hop(const std::vector<Point>& points, double a1, double a2) {
+    Shown m;
     for (const auto& p : points) m.profile.points.push_back({p.d, p.g, static_cast<std::uint8_t>(p.code), p.o});
-    m.antennas.height1 = a1;
-    m.antennas.height2 = a2;
+    m.stationParam(kAntenna1HeightParam) = a1;
+    m.stationParam(kAntenna2HeightParam) = a2;
     m.antennas.position1 = points.front().d;
     m.antennas.position2 = points.back().d;
-    m.workingFrequency = 8000;
+    m.stationParam(kFrequencyParam) = 8000;
     m.effectiveEarthRadius = 8500;
     m.launchPending = true;
     return m;
@@ -75,9 +80,9 @@ std::vector<double> GroundSamples(const HopModel& m, double step) {
     return xs;
 }
 
-Geometry GeometryOf(const HopModel& m, int w, int h) {
+Geometry GeometryOf(const Shown& m, int w, int h) {
     Geometry g;
-    if (m.scaleShown) {
+    if (m.options.scaleShown) {
         g.left = 26, g.top = 20, g.plotW = w - 52, g.plotH = h - 41;
     } else {
         g.plotW = w, g.plotH = h - 1;
@@ -109,15 +114,15 @@ Geometry GeometryOf(const HopModel& m, int w, int h) {
                        (x - p[i - 1].distance) * (p[i].groundHeight - p[i - 1].groundHeight) / (p[i].distance - p[i - 1].distance);
         return p.back().groundHeight;
     };
-    g.ymax = std::max(g.ymax, g.Bulge(m.antennas.position1) + groundAt(m.antennas.position1) + m.antennas.height1);
-    g.ymax = std::max(g.ymax, g.Bulge(m.antennas.position2) + groundAt(m.antennas.position2) + m.antennas.height2);
+    g.ymax = std::max(g.ymax, g.Bulge(m.antennas.position1) + groundAt(m.antennas.position1) + m.antennaHeight1());
+    g.ymax = std::max(g.ymax, g.Bulge(m.antennas.position2) + groundAt(m.antennas.position2) + m.antennaHeight2());
     g.ky = static_cast<double>(static_cast<Ld>(g.plotH) / (static_cast<Ld>(g.ymax) - g.ymin));
     return g;
 }
 
-QImage Draw(const HopModel& m, int w, int h, ProfilePlot* plot = nullptr) {
+QImage Draw(const Shown& m, int w, int h, ProfilePlot* plot = nullptr) {
     QImage image(w, h, QImage::Format_RGB32);
-    const ProfilePlot result = DrawProfile(m, image, '.');
+    const ProfilePlot result = DrawProfile(m, m.options, image, '.');
     if (plot) *plot = result;
     EXPECT_TRUE(result.drawn) << result.problem.toStdString();
     return image;
@@ -132,7 +137,7 @@ double NearestSample(const std::vector<double>& xs, double x) {
 }
 
 TEST(ProfilePlot, FlatFiftyKilometresBentWithTheEarth) {
-    const HopModel m = Hop({{0, 100}, {50, 100}}, 20, 20);
+    const Shown m = Hop({{0, 100}, {50, 100}}, 20, 20);
     const Geometry g = GeometryOf(m, 801, 401);
     EXPECT_NEAR(g.Bulge(25), 36.76, 0.005);
     EXPECT_DOUBLE_EQ(g.ymin, 100);
@@ -164,7 +169,7 @@ TEST(ProfilePlot, FlatFiftyKilometresBentWithTheEarth) {
 }
 
 TEST(ProfilePlot, GroundBodyBetweenTheBentLevelAndTheGround) {
-    const HopModel m = Hop({{0, 100}, {10, 150}, {20, 100}}, 10, 10);
+    const Shown m = Hop({{0, 100}, {10, 150}, {20, 100}}, 10, 10);
     const Geometry g = GeometryOf(m, 400, 300);
     const QImage image = Draw(m, 400, 300);
     for (double want : {3.0, 6.0, 16.0}) {
@@ -186,7 +191,7 @@ TEST(ProfilePlot, AntennaOnAProfilePointAndBetweenPoints) {
     };
     for (const Row& row : {Row{10, 20, 120, 140}, Row{5, 25, 110, 125}}) {
         SCOPED_TRACE(row.x1);
-        HopModel m = Hop({{0, 100}, {10, 120}, {20, 140}, {30, 110}}, 10, 10);
+        Shown m = Hop({{0, 100}, {10, 120}, {20, 140}, {30, 110}}, 10, 10);
         m.antennas.position1 = row.x1;
         m.antennas.position2 = row.x2;
         ProfilePlot plot;
@@ -229,7 +234,7 @@ TEST(ProfilePlot, ObjectBandsByCodeAndTheStripRule) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.codeFrom << "->" << row.codeTo << " height " << row.height);
-        const HopModel m =
+        const Shown m =
             Hop({{0, 50}, {5, 100, row.codeFrom, row.height}, {15, 100, row.codeTo, row.height}, {20, 100}}, 30, 30);
         const Geometry g = GeometryOf(m, 500, 300);
         const QImage image = Draw(m, 500, 300);
@@ -245,8 +250,8 @@ TEST(ProfilePlot, ObjectBandsByCodeAndTheStripRule) {
 }
 
 TEST(ProfilePlot, ScaleTicksEveryTwoKilometresOn801Pixels) {
-    HopModel m = Hop({{0, 100}, {50, 100}}, 200, 200);
-    m.scaleShown = true;
+    Shown m = Hop({{0, 100}, {50, 100}}, 200, 200);
+    m.options.scaleShown = true;
     const Geometry g = GeometryOf(m, 801, 401);
     EXPECT_DOUBLE_EQ(g.kx, 749.0 / 50);
     EXPECT_EQ(ScaleStep(g.kx), 2.0);   // 0.1 ... 1 km are closer than 20 pixels, 2 km are 29
@@ -294,8 +299,8 @@ TEST(ProfilePlot, ScaleNumbersThatWouldOverprintAreLeftOut) {
 
     // On a 41.5 km hop 1920 pixels wide the ticks stand every 0.5 km, about 22 pixels apart; the
     // last number, "41.5", would run into the unit mark, which therefore shows alone.
-    HopModel m = Hop({{0, 100}, {41.5, 100}}, 20, 20);
-    m.scaleShown = true;
+    Shown m = Hop({{0, 100}, {41.5, 100}}, 20, 20);
+    m.options.scaleShown = true;
     EXPECT_EQ(ScaleStep(GeometryOf(m, 1920, 600).kx), 0.5);
     const QImage image = Draw(m, 1920, 600);
     QImage markAlone(image.size(), image.format());
@@ -309,8 +314,8 @@ TEST(ProfilePlot, ScaleNumbersThatWouldOverprintAreLeftOut) {
 }
 
 TEST(ProfilePlot, InvertingPenOverTheGroundAndCurvedLevels) {
-    HopModel m = Hop({{0, 50}, {25, 150}, {50, 50}}, 200, 200);
-    m.scaleShown = true;
+    Shown m = Hop({{0, 50}, {25, 150}, {50, 50}}, 200, 200);
+    m.options.scaleShown = true;
     const Geometry g = GeometryOf(m, 801, 401);
     const double stepY = ScaleStep(g.ky);
     double yStart = std::trunc(g.ymin / stepY) * stepY;
@@ -328,7 +333,7 @@ TEST(ProfilePlot, InvertingPenOverTheGroundAndCurvedLevels) {
     EXPECT_EQ(straight.pixel(col, row), Inverse(kMaroon));
 
     // Curved: level i at distance x stands Trunc(bulge × ky) pixels above its straight row.
-    m.curvedLevels = true;
+    m.options.curvedLevels = true;
     const QImage curved = Draw(m, 801, 401);
     const double x = 40 * g.step;  // a sample of the curved line, where a piece starts
     const int level = levels[1];
@@ -342,7 +347,7 @@ TEST(ProfilePlot, InvertingPenOverTheGroundAndCurvedLevels) {
 
 TEST(ProfilePlot, ResultListsDrawnOrNot) {
     // A hill beyond antenna 2 leaves room above the line of sight.
-    HopModel base = Hop({{0, 100}, {50, 100}, {55, 300}, {60, 100}}, 60, 60);
+    Shown base = Hop({{0, 100}, {50, 100}, {55, 300}, {60, 100}}, 60, 60);
     base.resultsLoaded = true;
     base.launchPending = false;
     base.antennas.position1 = 10;  // the engine counts from antenna 1
@@ -355,7 +360,7 @@ TEST(ProfilePlot, ResultListsDrawnOrNot) {
         const double x = 10 + d;
         return QPoint(g.Px(x), g.Py(sight(x) - offset));
     };
-    auto setList = [](HopModel& m, int id, int count) {
+    auto setList = [](Shown& m, int id, int count) {
         m.resultPoints[id].count = count;
         for (int k = 0; k < count; ++k) {
             m.resultPoints[id].distance[k] = 5.0 * (k + 1);
@@ -363,7 +368,7 @@ TEST(ProfilePlot, ResultListsDrawnOrNot) {
         }
     };
     {  // list B with list C empty: a polyline through its points
-        HopModel m = base;
+        Shown m = base;
         setList(m, kListB, 3);
         const QImage image = Draw(m, 600, 300);
         for (int k = 0; k < 3; ++k) EXPECT_EQ(image.pixel(pixelOf(5.0 * (k + 1), 10)), kFuchsia) << k;
@@ -381,7 +386,7 @@ TEST(ProfilePlot, ResultListsDrawnOrNot) {
 
     }
     {  // list A: only its first two points
-        HopModel m = base;
+        Shown m = base;
         setList(m, kListA, 5);
         const QImage image = Draw(m, 600, 300);
         EXPECT_EQ(image.pixel(pixelOf(5, 10)), kFuchsia);
@@ -396,31 +401,31 @@ TEST(ProfilePlot, ResultListsDrawnOrNot) {
 TEST(ProfilePlot, NoUsableDataClearsThePictureWithOneLine) {
     struct Row {
         const char* what;
-        void (*change)(HopModel&);
+        void (*change)(Shown&);
         int width;
     };
     const Row rows[] = {
-        {"one point", [](HopModel& m) { m.profile.points.resize(1); }, 300},
-        {"no points", [](HopModel& m) { m.profile.points.clear(); }, 300},
-        {"last distance 0", [](HopModel& m) { for (auto& p : m.profile.points) p.distance = 0; }, 300},
-        {"distances that do not grow", [](HopModel& m) { m.profile.points[1].distance = 0; }, 300},
-        {"radius 0", [](HopModel& m) { m.effectiveEarthRadius = 0; }, 300},
-        {"radius negative", [](HopModel& m) { m.effectiveEarthRadius = -5000; }, 300},
-        {"radius infinite", [](HopModel& m) { m.effectiveEarthRadius = std::numeric_limits<double>::infinity(); }, 300},
-        {"radius NaN", [](HopModel& m) { m.effectiveEarthRadius = std::numeric_limits<double>::quiet_NaN(); }, 300},
-        {"frequency 0", [](HopModel& m) { m.workingFrequency = 0; }, 300},
-        {"antennas at one place", [](HopModel& m) { m.antennas.position2 = m.antennas.position1; }, 300},
-        {"a tiny profile: the step would be 0", [](HopModel& m) { m.profile.points[1].distance = 1e-310; m.antennas.position2 = 1e-310; }, 300},
-        {"zero height range", [](HopModel& m) { m.antennas.height1 = m.antennas.height2 = 0; }, 8},
-        {"no room for the plot", [](HopModel& m) { m.scaleShown = true; }, 40},
+        {"one point", [](Shown& m) { m.profile.points.resize(1); }, 300},
+        {"no points", [](Shown& m) { m.profile.points.clear(); }, 300},
+        {"last distance 0", [](Shown& m) { for (auto& p : m.profile.points) p.distance = 0; }, 300},
+        {"distances that do not grow", [](Shown& m) { m.profile.points[1].distance = 0; }, 300},
+        {"radius 0", [](Shown& m) { m.effectiveEarthRadius = 0; }, 300},
+        {"radius negative", [](Shown& m) { m.effectiveEarthRadius = -5000; }, 300},
+        {"radius infinite", [](Shown& m) { m.effectiveEarthRadius = std::numeric_limits<double>::infinity(); }, 300},
+        {"radius NaN", [](Shown& m) { m.effectiveEarthRadius = std::numeric_limits<double>::quiet_NaN(); }, 300},
+        {"frequency 0", [](Shown& m) { m.stationParam(kFrequencyParam) = 0; }, 300},
+        {"antennas at one place", [](Shown& m) { m.antennas.position2 = m.antennas.position1; }, 300},
+        {"a tiny profile: the step would be 0", [](Shown& m) { m.profile.points[1].distance = 1e-310; m.antennas.position2 = 1e-310; }, 300},
+        {"zero height range", [](Shown& m) { m.stationParam(kAntenna1HeightParam) = m.stationParam(kAntenna2HeightParam) = 0; }, 8},
+        {"no room for the plot", [](Shown& m) { m.options.scaleShown = true; }, 40},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        HopModel m = Hop({{0, 100}, {1, 100}}, 10, 10);
+        Shown m = Hop({{0, 100}, {1, 100}}, 10, 10);
         row.change(m);
         QImage image(row.width, 200, QImage::Format_RGB32);
         image.fill(Qt::red);
-        const ProfilePlot plot = DrawProfile(m, image, '.');
+        const ProfilePlot plot = DrawProfile(m, m.options, image, '.');
         EXPECT_FALSE(plot.drawn);
         EXPECT_FALSE(plot.problem.isEmpty());
         EXPECT_EQ(image.pixel(row.width - 1, 199), kWhite);
@@ -430,7 +435,7 @@ TEST(ProfilePlot, NoUsableDataClearsThePictureWithOneLine) {
         if (row.width >= 100) EXPECT_GT(dark, 0);  // the line saying why
     }
     QImage empty;
-    EXPECT_FALSE(DrawProfile(Hop({{0, 100}, {1, 100}}, 10, 10), empty, '.').drawn);
+    EXPECT_FALSE(DrawProfile(Hop({{0, 100}, {1, 100}}, 10, 10), {}, empty, '.').drawn);
 }
 
 // The ground, its objects and masts are painted as one body and then corrected where later
@@ -448,17 +453,17 @@ TEST(ProfilePlot, FastGroundMatchesPieceByPiece) {
                               unit(random) < 0.3 ? 0 : 20 * unit(random)});
             d += 0.01 + unit(random) * (trial % 2 ? 0.05 : 3);
         }
-        HopModel m = Hop(points, 5 + 50 * unit(random), 5 + 50 * unit(random));
+        Shown m = Hop(points, 5 + 50 * unit(random), 5 + 50 * unit(random));
         const double L = points.back().d;
         m.antennas.position1 = trial % 4 == 0 ? points[n / 3].d : L * 0.3 * unit(random);
         m.antennas.position2 = trial % 4 == 1 ? points[n - 1 - n / 4].d : L * (0.7 + 0.3 * unit(random));
         if (m.antennas.position2 <= m.antennas.position1) m.antennas.position2 = L;
-        m.scaleShown = trial % 2 == 0;
-        m.curvedLevels = trial % 4 == 0;
+        m.options.scaleShown = trial % 2 == 0;
+        m.options.curvedLevels = trial % 4 == 0;
         const int w = 200 + trial * 23, h = 150 + trial * 11;
         QImage fast(w, h, QImage::Format_RGB32), slow(w, h, QImage::Format_RGB32);
-        const ProfilePlot a = DrawProfile(m, fast, '.');
-        const ProfilePlot b = detail::DrawProfilePieceByPiece(m, slow, '.');
+        const ProfilePlot a = DrawProfile(m, m.options, fast, '.');
+        const ProfilePlot b = detail::DrawProfilePieceByPiece(m, m.options, slow, '.');
         ASSERT_TRUE(a.drawn) << a.problem.toStdString();
         EXPECT_EQ(a.groundUnderAntenna, b.groundUnderAntenna);
         int differ = 0;

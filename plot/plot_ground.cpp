@@ -68,8 +68,7 @@ std::vector<GroundStep> GroundSteps(PlotFrame& f) {
             groundYPrev = groundY;
         });
 
-        // An antenna on a point's distance belongs to the segment that starts there (antenna 1)
-        // or ends there (antenna 2), so each is drawn once.
+        // Each antenna stands on exactly one segment (StandsOn), so each is drawn once.
         auto mast = [&](double position, double height, int index, double& e, QPoint& topPixel) {
             f.ground[index] = PlotFrame::Ground(a, slope, position);
             e = static_cast<double>(static_cast<Ld>(f.Bulge(position)) + f.ground[index]);
@@ -77,8 +76,8 @@ std::vector<GroundStep> GroundSteps(PlotFrame& f) {
             topPixel = QPoint(foot.x(), foot.y() - TruncPixel(static_cast<Ld>(height) * map.ky));
             steps.push_back({GroundStep::Mast, foot.x(), foot.y(), 0, foot.x(), topPixel.y(), 0, kMastColour.rgb()});
         };
-        if (a.distance <= f.X1 && f.X1 < b.distance) mast(f.X1, f.A1, 0, f.E1, f.top1);
-        if (a.distance < f.X2 && f.X2 <= b.distance) mast(f.X2, f.A2, 1, f.E2, f.top2);
+        if (StandsOn(a, b, 0, f.X1)) mast(f.X1, f.A1, 0, f.E1, f.top1);
+        if (StandsOn(a, b, 1, f.X2)) mast(f.X2, f.A2, 1, f.E2, f.top2);
     }
     return steps;
 }

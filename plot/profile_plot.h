@@ -13,6 +13,12 @@ namespace vakrel {
 
 struct HopModel;
 
+// How the window wants the hop shown; the window owns it, the picture only reads it.
+struct PlotOptions {
+    bool scaleShown = false;    // the plot draws its scale
+    bool curvedLevels = false;  // with the scale, level lines follow the earth's curvature
+};
+
 struct ProfilePlot {
     bool drawn = false;
     // Ground height in m under antenna 1 and 2, interpolated between the profile points
@@ -22,19 +28,18 @@ struct ProfilePlot {
     QString problem;
 };
 
-// Draws the whole picture anew from the model onto `image` (its size is the picture's size).
-// `separator` is the decimal separator of the scale's numbers.
+// Draws the whole picture anew from the model onto `image` (its size is the picture's size),
+// as `options` ask. `separator` is the decimal separator of the scale's numbers.
 //
-// Needs at least two points with growing distances and a last distance above 0, finite
-// heights, a usable effective earth radius, a working frequency above 0, the antennas within
-// the profile (first distance <= position 1 < position 2 <= last distance) and room for a
-// plot area. Without them the picture is cleared and gets one line saying what is missing.
-ProfilePlot DrawProfile(const HopModel& model, QImage& image, char separator);
+// Needs a whole hop (HopRefusal), room for a plot area and a drawable scale. Without them the
+// picture is cleared and gets one line saying what is missing.
+ProfilePlot DrawProfile(const HopModel& model, const PlotOptions& options, QImage& image, char separator);
 
 namespace detail {
 // The same drawing with the ground, its objects and the masts painted the slow way, one piece
 // after the other in drawing order. The fast way must give the same pixels; tests compare them.
-ProfilePlot DrawProfilePieceByPiece(const HopModel& model, QImage& image, char separator);
+ProfilePlot DrawProfilePieceByPiece(const HopModel& model, const PlotOptions& options, QImage& image,
+                                    char separator);
 }  // namespace detail
 
 // The fill and edge colour of objects of a type code; codes 1-8 have their own, 9-255 black.

@@ -9,9 +9,6 @@
 
 namespace vakrel::detail {
 
-// Why the model cannot be drawn at all, or nothing when it can (plot_refusal.cpp).
-std::optional<QString> PlotRefusal(const HopModel& model);
-
 // The plot area's lowest height (map.ymin) and the highest one (ymax), from the points, the
 // sampled ground with bulge and objects, and the antenna tops (plot_height_range.cpp).
 void FindHeightRange(PlotFrame& f);
