@@ -24,12 +24,6 @@
 
 namespace vakrel {
 
-namespace {
-
-QString GeneralText(double value) { return QString::fromStdString(FormatGeneral(value, LocaleSeparator())); }
-
-}  // namespace
-
 TForm1::TForm1(HopModel& model, UserSeam& seam) : model_(model), seam_(seam) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Расчет интервалов РРЛ(ТРЛ) "));

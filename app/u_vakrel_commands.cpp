@@ -33,7 +33,6 @@ namespace vakrel {
 
 namespace {
 
-QString GeneralText(double value) { return QString::fromStdString(FormatGeneral(value, LocaleSeparator())); }
 
 double ProfileLength(const HopModel& model) {
     return model.profile.points.empty() ? 0.0 : model.profile.points.back().distance;

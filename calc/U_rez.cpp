@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFont>
-#include <QLocale>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "codepage.h"
 #include "hop_model.h"
 #include "io_error.h"
+#include "locale_and_folder.h"
 #include "report.h"
 #include "report_print.h"
 #include "result_file.h"
@@ -91,8 +91,7 @@ void TForm6::FormActivate() {
     Memo1->clear();
     Memo1->hide();
     try {
-        const char separator = QLocale().decimalPoint().at(0).toLatin1();
-        ResultFile result = BuildReport(model_, separator ? separator : '.', lines_);
+        ResultFile result = BuildReport(model_, LocaleSeparator(), lines_);
         model_.resultPoints = result.lists;
         model_.resultsLoaded = true;
         complete_ = true;

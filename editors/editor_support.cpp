@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QLocale>
 #include <QScreen>
 #include <QWindow>
 #include <filesystem>
@@ -56,24 +55,6 @@ FileDialogRequest DataFileDialog(bool save, const QString& title, const QString&
     return request;
 }
 
-std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-std::string CurrentDirectory() {
-    std::error_code error;
-    auto current = std::filesystem::current_path(error);
-    return error ? std::string() : current.string();
-}
-
-void MakeCurrent(const std::string& directory) {
-    std::error_code error;
-    std::filesystem::current_path(directory, error);
-    if (error) throw IoErrorFromErrno(error.value(), directory);
-}
-
-char LocaleSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
-}
 
 void ShowName(QLineEdit& field, std::string_view nameWin) {
     field.setText(QString::fromStdString(Cp1251ToUtf8(nameWin)));

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "locale_and_folder.h"
 #include "user_seam.h"
 
 class QDialog;
@@ -32,16 +33,6 @@ QString ToQtFilter(const QString& pairs);
 FileDialogRequest DataFileDialog(bool save, const QString& title, const QString& filterPairs,
                                  const QString& initialName);
 
-// A path as the file functions take it (local 8-bit bytes) and back.
-std::string PathBytes(const QString& path);
-
-// The current directory as a text, as the working directory is recorded.
-std::string CurrentDirectory();
-// Makes `directory` current; throws IoError when it cannot.
-void MakeCurrent(const std::string& directory);
-
-// The decimal separator of the user's locale, for the general number format.
-char LocaleSeparator();
 
 // Shows a code page 1251 name in the field.
 void ShowName(QLineEdit& field, std::string_view nameWin);

@@ -12,12 +12,8 @@ namespace vakrel {
 
 namespace {
 
-constexpr std::size_t kLabelWidth = 58;
-constexpr std::size_t kValueColumn = 65;  // 0-based start of columns 66-75
-constexpr std::size_t kValueWidth = 10;
-
 bool HasDigitInCodeColumns(const std::string& line) {
-    for (std::size_t i = 2; i < 5 && i < line.size(); ++i)
+    for (std::size_t i = kRezCodeColumn; i < kRezCodeColumn + kRezCodeWidth && i < line.size(); ++i)
         if (std::isdigit(static_cast<unsigned char>(line[i]))) return true;
     return false;
 }
@@ -41,7 +37,7 @@ std::string FormatCodedValue(double value) {
     std::snprintf(text, sizeof text, format, value);
     std::string field = text;
     // A three-digit exponent with a sign would take 11 columns: drop one digit of the mantissa.
-    if (field.size() > kValueWidth) {
+    if (field.size() > kRezValueWidth) {
         std::snprintf(text, sizeof text, "%10.2E", value);
         field = text;
     }
@@ -111,9 +107,9 @@ void RezText::CodedField(int code, std::string_view label, double value, const s
     char codeText[8];
     std::snprintf(codeText, sizeof codeText, "  %3d ", code);
     std::string line = codeText;
-    std::string text = Utf8ToCp866(label).substr(0, kLabelWidth);
+    std::string text = Utf8ToCp866(label).substr(0, kRezLabelWidth);
     line += text;
-    line.resize(kValueColumn, ' ');
+    line.resize(kRezValueColumn, ' ');
     line += field;
     Append(std::move(line));
 }

@@ -1,15 +1,14 @@
 #pragma once
-// The lines of the result file vakrel.rez: code page 866, CR LF, at most 76 columns. A coded
-// line carries a code in columns 3-5, its label in 7-64 and its value in 66-75; every other
-// line keeps columns 3-5 free of digits.
+// The lines of the result file vakrel.rez, in the layout of formats/result_layout.h.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "result_layout.h"
+
 namespace vakrel {
 
-inline constexpr std::size_t kRezWidth = 76;
 
 // The value field of a coded line: 10 characters, right-aligned, with a point and at least four
 // significant digits (%10.3f from 1 to 1e5 and for 0, %10.4f below 1, %10.5f below 0.1, %10.6f

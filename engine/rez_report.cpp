@@ -12,7 +12,6 @@ namespace vakrel {
 namespace {
 
 constexpr std::string_view kTitle = "        РАСЧЕТ ИНТЕРВАЛА РРЛ (ТРЛ): РЕЗУЛЬТАТЫ ПРОГРАММЫ vakrel.exe";
-constexpr std::size_t kMaxListEntries = 20;  // the windowed program keeps 20 points a list
 
 const char* PathClassName(PathClass c) {
     switch (c) {
@@ -36,18 +35,13 @@ const char* PropagationName(Propagation p) {
 }
 
 // A list of points in the order the windowed program reads: count, distances, offsets.
-struct PointList {
-    int countCode, distanceCode, offsetCode;
-    const char* what;
-};
-
-void WriteList(RezText& rez, const PointList& list, const HopPoint* points, std::size_t count) {
-    count = std::min(count, kMaxListEntries);
-    rez.Coded(list.countCode, std::string("Число точек: ") + list.what, static_cast<double>(count));
+void WriteList(RezText& rez, const ResultListCodes& list, const char* what, const HopPoint* points,
+               std::size_t count) {
+    count = std::min(count, static_cast<std::size_t>(kResultListCapacity));
+    rez.Coded(list.count, std::string("Число точек: ") + what, static_cast<double>(count));
+    for (std::size_t i = 0; i < count; ++i) rez.Coded(list.distance, "  расстояние от антенны 1, км", points[i].distanceKm);
     for (std::size_t i = 0; i < count; ++i)
-        rez.Coded(list.distanceCode, "  расстояние от антенны 1, км", points[i].distanceKm);
-    for (std::size_t i = 0; i < count; ++i)
-        rez.Coded(list.offsetCode, "  смещение от линии прямой видимости, м", points[i].offsetM);
+        rez.Coded(list.offset, "  смещение от линии прямой видимости, м", points[i].offsetM);
 }
 
 void Title(RezText& rez) {
@@ -94,7 +88,7 @@ void Geometry(RezText& rez, const HopResult& hop) {
     HopPoint obstacles[2] = {{g.critical.distanceKm, g.critical.clearanceM}, {}};
     std::size_t count = 1;
     if (g.second) obstacles[count++] = {g.second->distanceKm, g.second->clearanceM};
-    WriteList(rez, {58, 102, 103, "критическая точка и второе препятствие"}, obstacles, count);
+    WriteList(rez, kResultListCodes[0], "критическая точка и второе препятствие", obstacles, count);
     rez.Line();
 }
 
@@ -103,7 +97,7 @@ void Reflection(RezText& rez, const HopResult& hop) {
     const std::optional<ReflectionResult>& r = hop.reflection;
     if (!r) {
         rez.Line("    Точки отражения нет: интервал не открытый или антенны ниже ЕПР.");
-        WriteList(rez, {59, 89, 91, "точка отражения"}, nullptr, 0);
+        WriteList(rez, kResultListCodes[1], "точка отражения", nullptr, 0);
         rez.Line();
         return;
     }
@@ -114,7 +108,7 @@ void Reflection(RezText& rez, const HopResult& hop) {
     rez.Coded(207, "Разность хода прямого и отраженного лучей, м", r->pathDifferenceM);
     rez.Coded(208, "Интерференционный множитель (в расчете при типе 2), дБ", r->interferenceDb);
     const HopPoint point{r->pointKm, r->belowLosM};
-    WriteList(rez, {59, 89, 91, "точка отражения"}, &point, 1);
+    WriteList(rez, kResultListCodes[1], "точка отражения", &point, 1);
     rez.Line();
 }
 
@@ -130,7 +124,7 @@ void Losses(RezText& rez, const HopResult& hop) {
     rez.Coded(209, "Угол рассеяния (P.617), мрад", l.scatterAngleMrad);
     rez.Coded(210, "Потери связи апертуры со средой (P.617), дБ", l.couplingDb);
     const std::size_t count = hop.bullingtonPoint ? 1 : 0;
-    WriteList(rez, {60, 75, 81, "точка Буллингтона / вершина объема рассеяния"},
+    WriteList(rez, kResultListCodes[2], "точка Буллингтона / вершина объема рассеяния",
               hop.bullingtonPoint ? &*hop.bullingtonPoint : nullptr, count);
     rez.Line();
 }

@@ -7,6 +7,7 @@
 
 #include "earth_radius.h"
 #include "profile_file.h"
+#include "result_layout.h"
 #include "station_file.h"
 
 namespace vakrel {
@@ -19,7 +20,6 @@ struct AntennaPlacement {
 
 // One list of points reported by the engine: distance in km on the profile's axis, offset in
 // m from the line of sight between the antenna tops.
-inline constexpr int kResultListCapacity = 20;
 struct ResultList {
     int count = 0;
     std::array<double, kResultListCapacity> distance{};

@@ -30,7 +30,7 @@
 namespace vakrel {
 namespace {
 
-std::string Example(const char* name) { return test::ReadSourceFile(std::string(VAKREL_EXAMPLES) + "/" + name); }
+using test::Example;
 
 // The example station file with antenna 1's height replaced.
 std::string StationWithHeight1(double height) {

@@ -5,7 +5,7 @@
 
 namespace vakrel {
 
-std::string Example(const char* name) { return test::ReadSourceFile(std::string(VAKREL_EXAMPLES) + "/" + name); }
+using test::Example;
 
 // A data file with the value of line `number` (1-based) replaced.
 std::string WithValue(const std::string& bytes, int number, double value) {

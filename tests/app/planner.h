@@ -23,8 +23,7 @@
 
 namespace vakrel {
 
-// A file of the bundled example set.
-std::string Example(const char* name);
+using test::Example;
 // A data file with the value of line `number` (1-based) replaced.
 std::string WithValue(const std::string& bytes, int number, double value);
 // Conditions of a non-typical region whose gradient leaves no earth radius.

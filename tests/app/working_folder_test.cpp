@@ -20,7 +20,7 @@ namespace {
 
 const char* const kSetFiles[] = {"prf.idn", "ttx.idn", "rrv.idn", "prf.tip", "rrv.tip"};
 
-std::string Example(const char* name) { return test::ReadSourceFile(std::string(VAKREL_EXAMPLES) + "/" + name); }
+using test::Example;
 
 QString Q(const test::TempDir& dir) { return QString::fromStdString(dir.path()); }
 

@@ -17,7 +17,7 @@
 namespace vakrel {
 namespace {
 
-std::string Example(const char* name) { return test::ReadSourceFile(std::string(VAKREL_EXAMPLES) + "/" + name); }
+using test::Example;
 
 // The example conditions file with the values of some lines (1-based) replaced.
 std::string Conditions(std::initializer_list<std::pair<int, double>> values) {

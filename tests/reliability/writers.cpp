@@ -23,7 +23,7 @@ namespace {
 
 constexpr std::size_t kLargeLine = 16u << 20;
 
-std::string Example(const char* name) { return ReadFileBytes(std::string(VAKREL_EXAMPLES) + "/" + name); }
+using test::Example;
 
 // The message of an IoError thrown by `write`, empty when it returned.
 template <class Write>

@@ -45,4 +45,6 @@ std::string ReadSourceFile(const std::string& path) {
     return bytes.str();
 }
 
+std::string Example(const std::string& name) { return ReadSourceFile(std::string(VAKREL_EXAMPLES) + "/" + name); }
+
 }  // namespace vakrel::test

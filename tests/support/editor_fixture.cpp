@@ -12,7 +12,7 @@ namespace vakrel::test {
 
 WorkingSet::WorkingSet() : previous_(std::filesystem::current_path()) {
     for (const char* name : {"prf.idn", "ttx.idn", "rrv.idn", "prf.tip", "rrv.tip"})
-        dir.write(name, ReadSourceFile(std::string(VAKREL_EXAMPLES) + "/" + name));
+        dir.write(name, Example(name));
     std::filesystem::current_path(dir.path());
     model.workingDirectory = CurrentDirectory();
     model.profile = ReadProfileFile("prf.idn");
