@@ -42,7 +42,9 @@ public:
     explicit LineReader(std::string_view bytes);
 
     // The next line without its end; an empty string once past the end.
-    std::string ReadLine();
+    std::string ReadLine() { return std::string(NextLine()); }
+    // The same line as a view into the bytes, for a reader that keeps only part of it.
+    std::string_view NextLine();
     bool AtEnd() const { return pos_ >= text_.size(); }
     // What is left to read, for the free-format number reader.
     std::string_view Rest() const { return text_.substr(pos_); }
