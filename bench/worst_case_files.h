@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <string>
