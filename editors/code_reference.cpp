@@ -16,8 +16,8 @@ std::vector<std::string> ReadCodeReference(const std::string& path) {
     LineReader reader(bytes);
     std::vector<std::string> lines;
     while (!reader.AtEnd()) {
-        const std::string line = reader.ReadLine();
-        std::string shown = DosToWin(std::string_view(line).substr(0, kShortStringMax), WindowsTest::Off, true);
+        if (lines.size() == kMaxShownLines) throw IoError(kTooManyLinesMessage, path);
+        std::string shown = DosToWin(reader.NextLine().substr(0, kShortStringMax), WindowsTest::Off, true);
         if (shown.size() > kReferenceLineWidth) shown.resize(kReferenceLineWidth);
         lines.push_back(std::move(shown));
     }

@@ -17,7 +17,7 @@ inline constexpr std::size_t kReferenceLineWidth = 76;
 
 // The lines of a reference text in code page 1251: each line's first 255 characters through
 // DosToWin (no already-Windows test, box-drawing characters blanked), cut to 76 characters.
-// Throws IoError.
+// Throws IoError, with kTooManyLinesMessage for a text of more than kMaxShownLines lines.
 std::vector<std::string> ReadCodeReference(const std::string& path);
 
 class CodeReferenceWindow : public QDialog {
