@@ -40,10 +40,10 @@ struct LossResult {
     bool scatterDominates = false;  // the troposcatter power is the larger part of the signal
 };
 
-// The path at minimum k (P.530-17 §2.2.2.1) and the clearance criterion.
+// The path at minimum k (P.530-19 §2.2.2.1) and the clearance criterion.
 struct MinimumKResult {
-    double figureKFactor = 0;       // k_e of Figure 3 for the path length
-    bool medianBelowFigure = false; // the median k is already below it and is taken instead
+    double formulaKFactor = 0;      // k_e of P.530-19 eq (4) for the path length
+    bool medianBelowFormula = false;  // the median k is already below it and is taken instead
     double kFactor = 0;             // the k used (code 216)
     double radiusKm = 0;            // its earth (code 217)
     HopGeometry geometry;           // the critical point searched again on that earth

@@ -6,7 +6,6 @@
 #include "codepage.h"
 #include "hop_calculation.h"
 #include "number_format.h"
-#include "p530_clearance.h"
 #include "parameter_line.h"
 #include "quoted_input.h"
 #include "rez_lines.h"
@@ -120,9 +119,6 @@ void ModelRanges(const HopResult& hop, Notes& note) {
             note.Add("разнесение P.530 (п. 6.2.1) дано для 2..11 ГГц и 43..240 км (здесь " + fText + ", " + Number(d) +
                      " км): выигрыш по его формуле");
     }
-    if (d < 10 || d > 200)
-        note.Add("длина " + Number(d) + " км вне 10..200 км рисунка 3 P.530: k_e взят на краю рисунка, " +
-                 Number(p530::MinimumKFactor(d)));
 }
 
 }  // namespace

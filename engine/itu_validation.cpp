@@ -105,8 +105,8 @@ void CheckFlatEarth(std::vector<Check>& out) {
 }
 
 void CheckTimeBasesAndMinimumK(std::vector<Check>& out) {
-    for (const KFactorCase& c : kP530Figure3Cases)
-        Relative(out, "P.530-17 Figure 3 d=" + Num(c.pathKm) + " km: k_e", c.kFactor, p530::MinimumKFactor(c.pathKm));
+    for (const KFactorCase& c : kP530KeCases)
+        Relative(out, "P.530-19 eq (4) d=" + Num(c.pathKm) + " km: k_e", c.kFactor, p530::MinimumKFactor(c.pathKm));
     for (const YearConversionCase& c : kP530YearCases)
         out.push_back({"P.530-17 §2.3.4 lat=" + Num(c.latitudeDeg) + " d=" + Num(c.pathKm) + ": dG", c.conversionDb,
                        p530::WorstMonthToYearDb(c.latitudeDeg, c.pathKm, c.inclinationMrad), 1e-5});

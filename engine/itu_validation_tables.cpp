@@ -158,11 +158,10 @@ const std::vector<FlatEarthCase> kFlat100Cases = {
     {50, 253.50188255, 253.50188255},
 };
 
-// P.530-17 Figure 3 between the read points, straight in log d: 42 km lies at ln(42/40)/ln(50/40)
-// = 0.21865 of the way from 0.73 (40 km) to 0.77 (50 km); 25 km at 0.55034 from 0.62 to 0.68;
-// outside 10-200 km the end values.
-const std::vector<KFactorCase> kP530Figure3Cases = {
-    {42, 0.738746}, {25, 0.653020}, {5, 0.53}, {300, 0.96},
+// P.530-19 §2.2.2.1 eq (4), k_e = 157 / (144 + 2670/d): 10 km 157/411 = 0.381995; 42 km 157/207.5714
+// = 0.756366; 100 km 157/170.7 = 0.919742; 200 km 157/157.35 = 0.997776; 1000 km 157/146.67 = 1.070430.
+const std::vector<KFactorCase> kP530KeCases = {
+    {10, 0.381995}, {42, 0.756366}, {100, 0.919742}, {200, 0.997776}, {1000, 1.070430},
 };
 
 // P.530-17 §2.3.4 eq 23: dG = 10.5 - 5.6 log(1.1 -+ |cos 2ξ|^0.7) - 2.7 log d + 1.7 log(1 + |εp|).

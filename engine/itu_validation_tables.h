@@ -44,7 +44,7 @@ extern const std::vector<FlatEarthCase> kFlat100Cases;
 struct KFactorCase {
     double pathKm, kFactor;
 };
-extern const std::vector<KFactorCase> kP530Figure3Cases;
+extern const std::vector<KFactorCase> kP530KeCases;
 
 struct YearConversionCase {
     double latitudeDeg, pathKm, inclinationMrad, conversionDb;
