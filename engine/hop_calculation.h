@@ -62,7 +62,6 @@ struct ReliabilityResult {
     double roughnessM = 0;          // s_a
     double occurrencePct = 0;       // p0
     double multipathPct = 0;        // worst month, without diversity
-    double yearConversionDb = 0;    // ΔG of P.530 §2.3.4 (line of sight and diffraction)
     double multipathYearPct = 0;    // average year, without diversity
     double rainRateMmH = 0;         // R_0.01
     double rainSpecificDbKm = 0;

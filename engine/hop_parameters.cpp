@@ -82,7 +82,6 @@ ConditionParameters InterpretConditions(const std::array<double, 16>& v, double 
     c.dN1 = v[6];
     c.surfaceRefractivity = v[7] > 0 ? v[7] : kSurfaceRefractivityDefault;
     c.refractivityLapse = RefractivityLapseOf(radiusKm);
-    c.latitudeDeg = kAssumedLatitudeDeg;
     c.meanRainRateMmH = std::max(v[13], 0.0);
     c.rainProbabilityPct = std::clamp(v[14], 0.0, 100.0);
     return c;

@@ -34,9 +34,8 @@ void MultipathOutage(const TerrainProfile& profile, HopResult& hop) {
                                    r.geoclimaticFactor};
     r.occurrencePct = p530::OccurrenceFactor(path);
     r.multipathPct = p530::FadeExceeded(path, hop.marginDb);
-    r.yearConversionDb = p530::WorstMonthToYearDb(hop.conditions.latitudeDeg, hop.geometry.lengthKm,
-                                                  p530::PathInclinationMrad(path));
-    r.multipathYearPct = p530::FadeExceeded(path, hop.marginDb, r.yearConversionDb);
+    // P.530-19 §2.3.4: the worst-month distribution turned to the average year by P.841 (p = pw / Q).
+    r.multipathYearPct = p841::AverageYearPercent(r.multipathPct);
     if (hop.station.diversityOrder > 1) {
         const p530::SpaceDiversity link{DiversitySpacingM(hop.wavelengthM), fGHz, hop.geometry.lengthKm,
                                         r.occurrencePct};

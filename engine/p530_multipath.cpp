@@ -20,14 +20,13 @@ double OccurrenceFactor(const MultipathPath& path) {
            std::pow(path.frequencyGHz, 0.8) * std::pow(10.0, -0.00076 * hl);
 }
 
-double FadeExceeded(const MultipathPath& path, double fadeDepthDb, double yearConversionDb) {
+double FadeExceeded(const MultipathPath& path, double fadeDepthDb) {
     const double p0 = OccurrenceFactor(path);
-    const double toYear = std::pow(10.0, -yearConversionDb / 10);
     const double a = fadeDepthDb;
     const double at = 25 + 1.2 * std::log10(p0);  // eq 10
-    if (a >= at) return toYear * p0 * std::pow(10.0, -a / 10);  // eq 11
+    if (a >= at) return p0 * std::pow(10.0, -a / 10);  // eq 11
     // Shallow fades, eqs 12-18: interpolation between the deep-fade law and 100 % at A = 0.
-    const double pt = toYear * p0 * std::pow(10.0, -at / 10);
+    const double pt = p0 * std::pow(10.0, -at / 10);
     const double qaPrime = -20 * std::log10(-std::log((100 - pt) / 100)) / at;
     const double qt = (qaPrime - 2) / ((1 + 0.3 * std::pow(10.0, -at / 20)) * std::pow(10.0, -0.016 * at)) -
                       4.3 * (std::pow(10.0, -at / 20) + at / 800);

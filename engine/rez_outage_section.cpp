@@ -44,9 +44,8 @@ void OutageSection(RezText& rez, const HopResult& hop) {
     if (hop.loss.scatterDominates)
         rez.Line("    Тропосферные замирания: средний год по P.617, наихудший месяц по P.841-6.");
     else
-        rez.Line(Printf("    Многолучевость: средний год из наихудшего месяца по P.530-17, п. 2.3.4, dG = %.2f дБ; "
-                           "широта в файлах не задана, принята %.0f град.",
-                           r.yearConversionDb, hop.conditions.latitudeDeg));
+        rez.Line("    Многолучевость: средний год из наихудшего месяца по P.530-19, п. 2.3.4: p = pw/Q по P.841-6 "
+                 "(Q1 = 2.85, beta = 0.13); широта не нужна.");
     rez.Line("    Дождь: средний год по P.530-17, п. 2.4, наихудший месяц по P.841-6 (pw = 2.85 p^0.87).");
     rez.Coded(224, "Многолучевые замирания, средний год, без разнесения, %", r.multipathYearPct);
     rez.Coded(225, "Перерыв из-за дождя, наихудший месяц (P.841), %", r.rainWorstMonthPct);

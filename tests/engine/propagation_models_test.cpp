@@ -58,16 +58,6 @@ TEST(MultipathFading, ShallowFadesJoinTheDeepFadeLawAndReachAllTheTimeAtZero) {
     }
 }
 
-TEST(MultipathFading, AverageYearLowersTheDeepTailAndTheTransitionByTheConversionFactor) {
-    // P.530-17 §2.3.4: dG = 6.93049 dB (50°, 42 km, 0.48 mrad): deep fades 10^-0.693049 = 0.202745 of the
-    // worst month; the shallow range keeps its 63.2121 % at A = 0 and lies below the worst month between.
-    const p530::MultipathPath path{42, 8, 182, 202.2, p530::GeoclimaticFactor(-300, 20)};
-    EXPECT_NEAR(p530::FadeExceeded(path, 40, 6.930491), 4.55058e-3 * 0.202745, 1e-8);
-    EXPECT_NEAR(p530::FadeExceeded(path, 0, 6.930491), 63.2121, 1e-4);
-    for (double a : {5.0, 15.0, 25.0})
-        EXPECT_LT(p530::FadeExceeded(path, a, 6.930491), p530::FadeExceeded(path, a)) << a;
-}
-
 TEST(RainAttenuation, FollowsEquations32To34) {
     // f 15 GHz, d 20 km, R 30 mm/h, horizontal: k 0.044815, alpha 1.12328 (P.838-3), gamma 2.04472 dB/km,
     // r = 1/(0.477 d^0.633 R^(0.073 alpha) f^0.123 - 10.579 (1 - e^(-0.024 d))) = 0.547496, A0.01 = 22.3895 dB;
