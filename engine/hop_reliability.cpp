@@ -37,10 +37,12 @@ void MultipathOutage(const TerrainProfile& profile, HopResult& hop) {
     // P.530-19 §2.3.4: the worst-month distribution turned to the average year by P.841 (p = pw / Q).
     r.multipathYearPct = p841::AverageYearPercent(r.multipathPct);
     if (hop.station.diversityOrder > 1) {
+        // Two branches are the space diversity of P.530-17 §6.2.1. P.530 gives no improvement for
+        // more branches from what the files hold, so a higher order counts the two-branch one
+        // (and the report says so, see kLineOfSightDiversityCounted).
         const p530::SpaceDiversity link{DiversitySpacingM(hop.wavelengthM), fGHz, hop.geometry.lengthKm,
                                         r.occurrencePct};
-        // Each further branch brings the improvement of one more decorrelated antenna.
-        r.diversityGain = std::pow(p530::SpaceDiversityImprovement(link, hop.marginDb), hop.station.diversityOrder - 1);
+        r.diversityGain = p530::SpaceDiversityImprovement(link, hop.marginDb);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "codepage.h"
 #include "hop_calculation.h"
+#include "hop_reliability.h"
 #include "number_format.h"
 #include "parameter_line.h"
 #include "quoted_input.h"
@@ -115,8 +116,12 @@ void ModelRanges(const HopResult& hop, Notes& note) {
         if (f < 15 / d || f > 45)
             note.Add("частота " + fText + " вне области многолучевых замираний P.530 (от 15/d = " + Number(15 / d) +
                      " до 45 ГГц): расчет по его формулам");
+        if (hop.station.diversityOrder > kLineOfSightDiversityCounted)
+            note.Add("кратность разнесения " + std::to_string(hop.station.diversityOrder) +
+                     ": для прямой видимости P.530 дает выигрыш только сдвоенного приема (P.530-17, п. 6.2.1), " +
+                     "учтен он");
         if (hop.station.diversityOrder > 1 && (f < 2 || f > 11 || d < 43 || d > 240))
-            note.Add("разнесение P.530 (п. 6.2.1) дано для 2..11 ГГц и 43..240 км (здесь " + fText + ", " + Number(d) +
+            note.Add("разнесение P.530-17 (п. 6.2.1) дано для 2..11 ГГц и 43..240 км (здесь " + fText + ", " + Number(d) +
                      " км): выигрыш по его формуле");
     }
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <random>
 #include <string>
@@ -106,6 +107,7 @@ void ExpectClearanceAndTimeBasesAgree(const std::map<int, double>& c, const std:
 }
 
 TEST(EngineProcess, EveryExampleSetWritesEveryCodeAndTheirRelationsHold) {
+    std::map<double, double> keByLength;  // k_e of eq (4) where the median k is not below it
     for (const std::string set : {"", "/sets/reflection", "/sets/closed", "/sets/troposcatter", "rain"}) {
         test::TempDir dir;
         PutSet(dir, VAKREL_EXAMPLES + (set == "rain" ? "" : set));
@@ -115,11 +117,32 @@ TEST(EngineProcess, EveryExampleSetWritesEveryCodeAndTheirRelationsHold) {
         const std::map<int, double> codes = Codes(ReadRez(dir));
         for (int code : kEveryCode) ASSERT_TRUE(codes.count(code)) << set << " code " << code;
         ExpectClearanceAndTimeBasesAgree(codes, set);
+        if (codes.at(216) < codes.at(5)) keByLength[codes.at(1)] = codes.at(216);
         if (set == "rain") {
             ASSERT_GT(codes.at(42), 0.001);
             ExpectPrintedNear(codes.at(225), 2.85 * std::pow(codes.at(42), 0.87), "P.841: pw = 2.85 p^0.87");
         }
     }
+    ASSERT_GE(keByLength.size(), 3u);
+    for (auto shorter = keByLength.begin(), longer = std::next(shorter); longer != keByLength.end(); ++shorter, ++longer)
+        EXPECT_LT(shorter->second, longer->second) << shorter->first << " km against " << longer->first << " km";
+}
+
+// A line-of-sight hop with more than two branches counts the two-branch improvement of P.530 and
+// says so; the bundled hop with 20 dBW more has a margin deep enough for the improvement to show.
+TEST(EngineProcess, ThreeBranchesOfALineOfSightHopClaimNoMoreThanTwo) {
+    std::map<int, std::map<int, double>> byOrder;
+    for (int order : {2, 3}) {
+        test::TempDir dir;
+        PutSet(dir, VAKREL_EXAMPLES);
+        dir.write("buf.ttx", ReplaceParameter(ReplaceParameter(dir.read("buf.ttx"), 14, 20.0), 28, order));
+        ASSERT_EQ(RunEngine(dir), 0) << order;
+        const std::vector<RezLine> lines = ReadRez(dir);
+        byOrder[order] = Codes(lines);
+        EXPECT_EQ(ReportSays(lines, "P.530 дает выигрыш только сдвоенного приема"), order == 3) << order;
+    }
+    EXPECT_GT(byOrder[2].at(43), 1);
+    for (int code : {43, 44, 231}) EXPECT_EQ(byOrder[3].at(code), byOrder[2].at(code)) << code;
 }
 
 // Both antennas raised by code 222 meet the criterion; 0.2 m less does not.
