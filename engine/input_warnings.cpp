@@ -109,9 +109,6 @@ void ModelRanges(const HopResult& hop, Notes& note) {
     if (hop.reliability.rainAttenuationDb > 0 && (f > 40 || d > 60))
         note.Add("ослабление в дожде P.530 (п. 2.4) проверено до 40 ГГц и 60 км (здесь " + fText + ", " + Number(d) +
                  " км): взято по его формулам");
-    const bool scatter = hop.propagationUsed == Propagation::Troposcatter ||
-                         hop.propagationUsed == Propagation::DiffractionAndScatter;
-    if (scatter && (f < 0.2 || f > 5)) note.Add("частота " + fText + " вне 0.2..5 ГГц метода P.617: потери по его формулам");
     if (!hop.loss.scatterDominates) {
         if (f < 15 / d || f > 45)
             note.Add("частота " + fText + " вне области многолучевых замираний P.530 (от 15/d = " + Number(15 / d) +

@@ -98,15 +98,21 @@ TEST(RainRate, OneClimateForTheYearHasTheLogNormalClosedForm) {
     EXPECT_EQ(p837::RainRateExceeded(0, 0, 0.01), 0);
 }
 
-TEST(Troposcatter, MedianLossFollowsTheP617Law) {
-    // d 200 km, f 2000 MHz, ae 8500 km, horizons 0: theta = 23.5294 mrad; F = 0.18*320 - 0.23*40 = 48.4;
-    // Lc = 0.07 e^(0.055*80) = 5.70156; L50 = F + 22 log 2000 + 35 log theta + 17 log 200 + Lc = 213.848 dB.
-    const p617::TroposcatterPath path{200, 2000, 8500, 0, 0, 0, 0, 0, 320, 40, 40, 40};
-    EXPECT_NEAR(p617::ScatterAngleMrad(path), 23.5294, 1e-4);
+TEST(Troposcatter, MedianLossFollowsEquation4OfP617_6) {
+    // f 2000 MHz, ae 8500 km, N0 320, dN 40, Gt = Gr = 40 dB: F = 0.18*320 - 0.23*40 = 48.4, 22 log 2000 =
+    // 72.6227, Lc = 0.07 e^(0.055*80) = 5.70156. d 200 km, horizons 0: theta = 23.5294 mrad, theta^2 + 7 theta
+    // + 4 = 722.339, 17.5 log = 50.0280, 17 log 200 = 39.1175: L50 = 215.8697 dB. d 50 km with horizons at
+    // the other antenna (-500*50/8500 = -2.941176 each): theta = 0, 17.5 log 4 = 10.5360, 17 log 50 = 28.8825:
+    // L50 = 166.1428 dB, where a law in 35 log theta has no value.
+    struct Row { double km, horizonMrad, thetaMrad, medianDb; };
+    for (const Row& r : {Row{200, 0, 23.5294, 215.8697}, Row{50, -500.0 * 50 / 8500, 0, 166.1428}}) {
+        const p617::TroposcatterPath path{r.km, 2000, 8500, r.horizonMrad, r.horizonMrad, 0, 0, 0, 320, 40, 40, 40};
+        EXPECT_NEAR(p617::ScatterAngleMrad(path), r.thetaMrad, 1e-4) << r.km;
+        EXPECT_NEAR(p617::LossNotExceeded(path, 50), r.medianDb, 1e-3) << r.km;
+        EXPECT_GT(p617::LossNotExceeded(path, 99), p617::LossNotExceeded(path, 50)) << r.km;
+        EXPECT_LT(p617::LossNotExceeded(path, 1), p617::LossNotExceeded(path, 50)) << r.km;
+    }
     EXPECT_NEAR(p617::CouplingLoss(40, 40), 5.70156, 1e-5);
-    EXPECT_NEAR(p617::LossNotExceeded(path, 50), 213.848, 1e-3);
-    EXPECT_GT(p617::LossNotExceeded(path, 99), p617::LossNotExceeded(path, 50));
-    EXPECT_LT(p617::LossNotExceeded(path, 1), p617::LossNotExceeded(path, 50));
 }
 
 TEST(TroposcatterFading, WithoutSlowFadingIsTheRayleighLawOfEachBranch) {
