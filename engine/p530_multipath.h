@@ -25,7 +25,7 @@ double PathInclinationMrad(const MultipathPath& path);
 double OccurrenceFactor(const MultipathPath& path);
 
 // pw, % of the worst month in which the fade depth A (dB) is exceeded, for every depth (§2.3.2,
-// eqs 10-18: the deep-fade law of eq 7 from A_t up, the interpolation below).
+// eqs 10-18: the deep-fade law of eq 7 from A_t up, the interpolation below), at most 100.
 double FadeExceeded(const MultipathPath& path, double fadeDepthDb);
 
 }  // namespace vakrel::p530

@@ -112,7 +112,11 @@ void Reflection(RezText& rez, const HopResult& hop) {
     rez.Coded(205, "Модуль коэффициента отражения гладкой поверхности", r->coefficient);
     rez.Coded(206, "Множитель шероховатости", r->roughnessFactor);
     rez.Coded(207, "Разность хода прямого и отраженного лучей, м", r->pathDifferenceM);
-    rez.Coded(208, "Интерференционный множитель (в расчете при типе 2), дБ", r->interferenceDb);
+    // Shown for every open path; the loss counts it only where the propagation type counts the reflection.
+    const bool counted = hop.propagationUsed == Propagation::LineOfSightReflected;
+    rez.Coded(208, counted ? "Интерференционный множитель (учтен, код 24), дБ"
+                           : "Интерференционный множитель (не учтен: тип РРВ не 2), дБ",
+              r->interferenceDb);
     const HopPoint point{r->pointKm, r->belowLosM};
     WriteList(rez, {59, 89, 91, "точка отражения"}, &point, 1);
     rez.Line();

@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -77,6 +78,24 @@ TEST(EngineProcess, ExampleSetsShowEachMechanism) {
             EXPECT_GT(codes.at(43), 1) << r.set;  // quadruple diversity
         }
         ExpectListsWellFormed(lines);
+    }
+}
+
+// The interference factor of the open hop over the lake is shown for both types; its line says
+// whether the loss counts it (type 2, code 24 the same) or not (type 1, code 24 is 0).
+TEST(EngineProcess, TheInterferenceFactorLineSaysWhetherItIsCounted) {
+    struct Row { double type; const char* says; bool counted; };
+    for (const Row& r : {Row{2, "(учтен, код 24)", true}, Row{1, "(не учтен: тип РРВ не 2)", false}}) {
+        test::TempDir dir;
+        PutSet(dir, std::string(VAKREL_EXAMPLES) + "/sets/reflection");
+        dir.write("rrv.idn", ReplaceParameter(dir.read("rrv.idn"), 15, r.type));
+        ASSERT_EQ(RunEngine(dir), 0) << r.type;
+        const std::vector<RezLine> lines = ReadRez(dir);
+        const auto line208 = std::find_if(lines.begin(), lines.end(), [](const RezLine& l) { return l.code == 208; });
+        ASSERT_NE(line208, lines.end());
+        EXPECT_NE(line208->text.find(r.says), std::string::npos) << line208->text;
+        EXPECT_NE(line208->value, 0) << r.type;
+        EXPECT_EQ(Codes(lines).at(24), r.counted ? line208->value : 0) << r.type;
     }
 }
 
@@ -222,7 +241,9 @@ TEST(EngineProcess, DoubtfulInputsAreNamedWithWhatWasTaken) {
     for (const Row& r : {Row{15, "    7.000", "Внимание: тип РРВ (условие 1) = 7 вне 0..5: взят 0, выбор по профилю."},
                          Row{21, "   abc   ", "Внимание: rrv.idn, строка 21 (климатический фактор): \"abc\" не число, взято 0."},
                          Row{22, "    0.000", "коэффициент приземного преломления (условие 8) = 0 вне N0 > 0: взято 315"},
-                         Row{19, "    9.000", "тип неровностей ЕПР (условие 5) = 9 вне 0..3"}}) {
+                         Row{19, "    9.000", "тип неровностей ЕПР (условие 5) = 9 вне 0..3"},
+                         // the bundled hop's own rain: its margin lies beyond every attenuation of the law
+                         Row{28, "    2.000", "перерыв из-за дождя 0 % вне 0.001..1 % закона (34) P.530-19"}}) {
         test::TempDir dir;
         PutSet(dir, VAKREL_EXAMPLES);
         dir.write("rrv.idn", ReplaceParameter(rrv, r.line, r.value));
@@ -230,8 +251,9 @@ TEST(EngineProcess, DoubtfulInputsAreNamedWithWhatWasTaken) {
         EXPECT_TRUE(ReportSays(ReadRez(dir), r.says)) << r.says;
         EXPECT_NE(dir.read("out.json").find(std::string(r.says).substr(0, 20)), std::string::npos) << r.line;
     }
-    test::TempDir clean;
+    test::TempDir clean;  // the bundled hop under heavy rain, whose outage lies within the law's range
     PutSet(clean, VAKREL_EXAMPLES);
+    clean.write("rrv.idn", ReplaceParameter(ReplaceParameter(rrv, 28, 8.0), 29, 10.0));
     ASSERT_EQ(RunEngine(clean), 0);
     EXPECT_FALSE(ReportSays(ReadRez(clean), "Внимание"));
 }

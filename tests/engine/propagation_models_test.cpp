@@ -56,6 +56,13 @@ TEST(MultipathFading, ShallowFadesJoinTheDeepFadeLawAndReachAllTheTimeAtZero) {
         EXPECT_LT(pw, previous) << a;
         previous = pw;
     }
+    // dN1 = -2000 makes p0 about 1.7e6 %: p_t held at 99.9999 % (P.530-19 §2.3.2) and pw at 100 keep every
+    // depth a percentage of time.
+    const p530::MultipathPath extreme{42, 8, 182, 202.2, p530::GeoclimaticFactor(-2000, 20)};
+    for (double a = 0; a <= 50; a += 5) {
+        const double pw = p530::FadeExceeded(extreme, a);
+        EXPECT_TRUE(pw >= 0 && pw <= 100) << a << " dB: " << pw;
+    }
 }
 
 TEST(RainAttenuation, FollowsEquations32To34) {
@@ -80,13 +87,19 @@ TEST(RainAttenuation, OutageInvertsTheExceedanceLaw) {
     EXPECT_EQ(p530::PercentExceeded({20, 15, 0, 0, 1}, 10), 0);  // no rain
 }
 
-TEST(RainAttenuation, DistanceFactorStopsAtTwoAndAHalf) {
-    // 30 km at 4 GHz in 3 mm/h (alpha 1.60088): 0.477 30^0.633 3^(0.073 alpha) 4^0.123 - 10.579 (1 - e^-0.72)
-    // = 0.10829 < 0.4; at 5 GHz in 5 mm/h (alpha 1.69693) it is 0.68111, r = 1.46819.
-    const p838::RainCoefficients low = p838::HorizontalCoefficients(4);
-    EXPECT_EQ(p530::DistanceFactor({30, 4, 3, p838::SpecificAttenuation(low, 3), low.alpha}), 2.5);
-    const p838::RainCoefficients higher = p838::HorizontalCoefficients(5);
-    EXPECT_NEAR(p530::DistanceFactor({30, 5, 5, p838::SpecificAttenuation(higher, 5), higher.alpha}), 1.46819, 1e-4);
+TEST(RainAttenuation, DistanceFactorTakesTheLimitsOfStep3) {
+    // P.530-19 §2.4.1 step 3: eq (32) with f at least 6 GHz, d at most 30 km, R0.01 at least 3 mm/h,
+    // alpha that of the real frequency. 4 GHz (alpha 1.60088), 30 km, 3 mm/h: 0.477 30^0.633 3^(0.073 alpha)
+    // 6^0.123 - 10.579 (1 - e^-0.72) = 0.391480, r = 2.55441. 15 GHz (alpha 1.12328), 30 mm/h, 50 km taken as
+    // 30: 2.144233, r = 0.466367. 15 GHz, 20 km, 1 mm/h taken as 3: 0.818355, r = 1.221963.
+    struct Row { double km, ghz, rateMmH, r; };
+    for (const Row& row : {Row{30, 4, 3, 2.55441}, Row{50, 15, 30, 0.466367}, Row{20, 15, 1, 1.221963}}) {
+        const p838::RainCoefficients h = p838::HorizontalCoefficients(row.ghz);
+        EXPECT_NEAR(p530::DistanceFactor({row.km, row.ghz, row.rateMmH, p838::SpecificAttenuation(h, row.rateMmH),
+                                          h.alpha}),
+                    row.r, 1e-5)
+            << row.km << " km " << row.ghz << " GHz " << row.rateMmH << " mm/h";
+    }
 }
 
 TEST(RainRate, OneClimateForTheYearHasTheLogNormalClosedForm) {
