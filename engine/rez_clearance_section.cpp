@@ -37,8 +37,8 @@ void ClearanceSection(RezText& rez, const HopResult& hop) {
     rez.Coded(217, "Эквивалентный радиус Земли при k_e, км", m.radiusKm);
     rez.Coded(218, "Относительный просвет p(g) при k_e", m.geometry.critical.relative);
     rez.Coded(219, "Расстояние до критической точки при k_e, км", m.geometry.critical.distanceKm);
-    rez.Coded(220, "Дифракционные потери при k_e, дельта-Буллингтон, дБ", m.diffractionDb);
-    rez.Coded(221, "Критерий просвета P.530 выполнен (1 да, 0 нет)", m.met ? 1 : 0);
+    rez.Coded(220, "Дифракционные потери при k_e (P.526-16, п. 4.5), дБ", m.diffractionDb);
+    rez.Coded(221, "Критерий просвета P.530-19 выполнен (1 да, 0 нет)", m.met ? 1 : 0);
     rez.Coded(222, "Подъем обеих антенн для выполнения критерия, м", m.raiseM);
     rez.Coded(223, "Запас на замирания с дифракцией при k_e, дБ", m.marginDb);
     rez.Line(std::string("    Случай: ") + CaseName(m.clearanceCase) +
