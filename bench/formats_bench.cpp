@@ -1,11 +1,15 @@
-// Reading a 1000-point profile from bytes already in memory: the parse alone.
+// Reading a 1000-point profile from bytes already in memory: the parse alone. And the data
+// file readers over the worst shapes of a file the 16 MiB rule lets in, file read included.
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <string>
 
+#include "conditions_file.h"
 #include "profile_file.h"
+#include "station_file.h"
+#include "worst_case_files.h"
 
 namespace {
 
@@ -27,6 +31,30 @@ void BM_ParseProfile1000(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ParseProfile1000)->Unit(benchmark::kMicrosecond);
+
+// A profile's shape stands after its 15 header lines, where the points are read as numbers.
+std::string HeaderLines() {
+    std::string header;
+    for (int i = 0; i < vakrel::kProfileHeaderLines; ++i) header += "header\r\n";
+    return header;
+}
+
+const int kRegistered = [] {
+    using vakrel::bench::Shape;
+    vakrel::bench::RegisterShapes(
+        "ReadProfileFile",
+        [](const Shape& s) { return vakrel::bench::WriteBenchFile("prf.idn", vakrel::bench::ShapedBytes(s, HeaderLines())); },
+        [](const std::string& path) { benchmark::DoNotOptimize(vakrel::ReadProfileFile(path)); });
+    vakrel::bench::RegisterShapes(
+        "LoadStationFile",
+        [](const Shape& s) { return vakrel::bench::WriteBenchFile("ttx.idn", vakrel::bench::ShapedBytes(s)); },
+        [](const std::string& path) { benchmark::DoNotOptimize(vakrel::LoadStationFile(path)); });
+    vakrel::bench::RegisterShapes(
+        "LoadConditionsFile",
+        [](const Shape& s) { return vakrel::bench::WriteBenchFile("rrv.idn", vakrel::bench::ShapedBytes(s)); },
+        [](const std::string& path) { benchmark::DoNotOptimize(vakrel::LoadConditionsFile(path)); });
+    return 0;
+}();
 
 }  // namespace
 

@@ -2,12 +2,20 @@
 // BuildProfile in this process (GDAL already loaded), and vakrel-profile as a whole process
 // against a process that only loads GDAL and registers its drivers. The difference of the two
 // processes is the work beyond GDAL's own loading.
+//
+// With VAKREL_PROFILE_BEFORE=/path/to/an/older/vakrel-profile, BM_ProcessSideBySide runs, in
+// each of 60 iterations, the GDAL-only process, that older program and this build's one after
+// each other, so that all three meet the same load of a shared machine. It reports the median
+// wall and CPU times of each, and as *_beyond_gdal_* the median over the iterations of each
+// program's time less the GDAL-only process's time of the same iteration.
 
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -66,6 +74,11 @@ void RunProcess(std::vector<std::string> args, benchmark::State& state, double& 
         (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
+std::vector<std::string> ProfileCommand(const std::string& program) {
+    return {program, "--from", vakrel::FormatGeoPoint(kFrom), "--to", vakrel::FormatGeoPoint(kTo), "--dem",
+            Tile(),  "-o",     TileFolder() + "/prf.idn"};
+}
+
 // The child's CPU time a run, beside the wall time: the machine is shared, and wall times of
 // short processes swing with its load.
 void ReportChildCpu(benchmark::State& state, double cpuMs) {
@@ -92,16 +105,60 @@ void BM_ProcessGdalRegisterOnly(benchmark::State& state) {
 BENCHMARK(BM_ProcessGdalRegisterOnly)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 
 void BM_ProcessVakrelProfile50km(benchmark::State& state) {
-    const std::string output = TileFolder() + "/prf.idn";
     double cpuMs = 0;
-    for (auto _ : state)
-        RunProcess({std::string(VAKREL_BIN_DIR) + "/vakrel-profile", "--from", vakrel::FormatGeoPoint(kFrom), "--to",
-                    vakrel::FormatGeoPoint(kTo), "--dem", Tile(), "-o", output},
-                   state, cpuMs);
+    for (auto _ : state) RunProcess(ProfileCommand(std::string(VAKREL_BIN_DIR) + "/vakrel-profile"), state, cpuMs);
     ReportChildCpu(state, cpuMs);
 }
 BENCHMARK(BM_ProcessVakrelProfile50km)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+void BM_ProcessSideBySide(benchmark::State& state, const std::string& before) {
+    const std::vector<std::vector<std::string>> commands = {
+        {std::string(VAKREL_BIN_DIR) + "/gdal_register_only"},
+        ProfileCommand(before),
+        ProfileCommand(std::string(VAKREL_BIN_DIR) + "/vakrel-profile")};
+    const char* const names[] = {"gdal", "before", "after"};
+    std::vector<double> wall[3], cpu[3], wallBeyond[3], cpuBeyond[3];
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            double cpuMs = 0;
+            const auto start = std::chrono::steady_clock::now();
+            RunProcess(commands[i], state, cpuMs);
+            wall[i].push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            cpu[i].push_back(cpuMs);
+        }
+        for (std::size_t i = 1; i < 3; ++i) {
+            wallBeyond[i].push_back(wall[i].back() - wall[0].back());
+            cpuBeyond[i].push_back(cpu[i].back() - cpu[0].back());
+        }
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        state.counters[std::string(names[i]) + "_wall_ms"] = Median(wall[i]);
+        state.counters[std::string(names[i]) + "_cpu_ms"] = Median(cpu[i]);
+    }
+    for (std::size_t i = 1; i < 3; ++i) {
+        state.counters[std::string(names[i]) + "_beyond_gdal_wall_ms"] = Median(wallBeyond[i]);
+        state.counters[std::string(names[i]) + "_beyond_gdal_cpu_ms"] = Median(cpuBeyond[i]);
+    }
+}
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    if (const char* before = std::getenv("VAKREL_PROFILE_BEFORE"))
+        benchmark::RegisterBenchmark("BM_ProcessSideBySide", BM_ProcessSideBySide, std::string(before))
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Iterations(60);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -17,7 +17,7 @@ namespace {
 void AppendFileLines(std::vector<std::string>& lines, const std::string& bytes, int first, int last) {
     LineReader in(bytes);
     for (int n = 1; n <= last; ++n) {
-        std::string line = in.ReadLine();
+        const std::string_view line = in.NextLine();
         if (n >= first) lines.push_back(ReportLine(line));
     }
 }

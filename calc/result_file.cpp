@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "codepage.h"
+#include "io_error.h"
 #include "number_format.h"
 #include "text_file.h"
 
@@ -57,19 +58,18 @@ std::string ReportLine(std::string_view fileLine) {
     return DosToWin(fileLine.substr(0, kShortStringMax), WindowsTest::Narrow, true);
 }
 
-ResultFile ParseResultFile(std::string_view bytes) {
+ResultFile ParseResultFile(std::string_view bytes, const std::string& path) {
     ResultFile result;
     std::array<ListCursor, 3> cursors;
     LineReader in(bytes);
     while (!in.AtEnd()) {
-        const std::string line = ReportLine(in.ReadLine());
-        result.lines.push_back(line.substr(0, kReportWidth));
-
-        const std::string code = line.size() > kCodeColumn ? line.substr(kCodeColumn, kCodeWidth) : "";
-        std::string field = line.size() > kFieldColumn ? line.substr(kFieldColumn, kFieldWidth) : "";
-        std::replace(field.begin(), field.end(), ',', '.');
+        if (result.lines.size() == kMaxShownLines) throw IoError(kTooManyLinesMessage, path);
+        std::string line = ReportLine(in.NextLine());
+        const std::string_view code = std::string_view(line).substr(std::min(kCodeColumn, line.size()), kCodeWidth);
         for (const Code& c : kCodes) {
             if (code != c.text) continue;
+            std::string field = line.size() > kFieldColumn ? line.substr(kFieldColumn, kFieldWidth) : "";
+            std::replace(field.begin(), field.end(), ',', '.');
             ResultList& list = result.lists[c.list];
             ListCursor& cursor = cursors[c.list];
             if (c.role == Role::Count) {
@@ -80,6 +80,8 @@ ResultFile ParseResultFile(std::string_view bytes) {
             }
             break;
         }
+        if (line.size() > kReportWidth) line.resize(kReportWidth);
+        result.lines.push_back(std::move(line));
     }
     return result;
 }

@@ -20,9 +20,11 @@ struct ResultFile {
     std::array<ResultList, 3> lists;  // A, B, C
 };
 
-// Reads the result file's bytes (code page 866, Ctrl-Z ends it). Never fails: lines without a
-// known code are only shown. A list's count is held to 20; entries beyond 20 are ignored.
-ResultFile ParseResultFile(std::string_view bytes);
+// Reads the result file's bytes (code page 866, Ctrl-Z ends it). Lines without a known code are
+// only shown. A list's count is held to 20; entries beyond 20 are ignored. Refuses a file of more
+// than kMaxShownLines lines, an IoError with kTooManyLinesMessage naming `path`; nothing else
+// fails.
+ResultFile ParseResultFile(std::string_view bytes, const std::string& path = kResultFile);
 
 // A file line as the report shows it: at most 255 characters, through the narrow
 // already-Windows test with box characters blanked.

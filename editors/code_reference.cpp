@@ -8,6 +8,7 @@
 #include "io_error.h"
 #include "text_file.h"
 #include "user_seam.h"
+#include "working_files.h"
 
 namespace vakrel {
 
@@ -16,8 +17,8 @@ std::vector<std::string> ReadCodeReference(const std::string& path) {
     LineReader reader(bytes);
     std::vector<std::string> lines;
     while (!reader.AtEnd()) {
-        const std::string line = reader.ReadLine();
-        std::string shown = DosToWin(std::string_view(line).substr(0, kShortStringMax), WindowsTest::Off, true);
+        if (lines.size() == kMaxShownLines) throw IoError(kTooManyLinesMessage, path);
+        std::string shown = DosToWin(reader.NextLine().substr(0, kShortStringMax), WindowsTest::Off, true);
         if (shown.size() > kReferenceLineWidth) shown.resize(kReferenceLineWidth);
         lines.push_back(std::move(shown));
     }
@@ -25,8 +26,9 @@ std::vector<std::string> ReadCodeReference(const std::string& path) {
 }
 
 CodeReferenceWindow::CodeReferenceWindow(const QString& objectName, const QString& caption, std::string fileName,
+                                         const std::string& workingDirectory,
                                          UserSeam& seam)
-    : fileName_(std::move(fileName)), seam_(seam) {
+    : fileName_(std::move(fileName)), workingDirectory_(workingDirectory), seam_(seam) {
     setObjectName(objectName);
     setWindowTitle(caption);
     setModal(true);
@@ -67,7 +69,7 @@ void CodeReferenceWindow::FormActivate() {
     memo1_->hide();
     memo1_->clear();
     QStringList shown;
-    for (const std::string& line : ReadCodeReference(fileName_)) shown << QString::fromStdString(Cp1251ToUtf8(line));
+    for (const std::string& line : ReadCodeReference(InFolder(workingDirectory_, fileName_))) shown << QString::fromStdString(Cp1251ToUtf8(line));
     memo1_->setPlainText(shown.join(QLatin1Char('\n')));
     memo1_->show();
 }

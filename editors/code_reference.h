@@ -17,7 +17,7 @@ inline constexpr std::size_t kReferenceLineWidth = 76;
 
 // The lines of a reference text in code page 1251: each line's first 255 characters through
 // DosToWin (no already-Windows test, box-drawing characters blanked), cut to 76 characters.
-// Throws IoError.
+// Throws IoError, with kTooManyLinesMessage for a text of more than kMaxShownLines lines.
 std::vector<std::string> ReadCodeReference(const std::string& path);
 
 class CodeReferenceWindow : public QDialog {
@@ -27,7 +27,10 @@ public:
 
 protected:
     // `fileName` is looked up in the current directory at each showing.
-    CodeReferenceWindow(const QString& objectName, const QString& caption, std::string fileName, UserSeam& seam);
+    // Shows `fileName` of the working folder `workingDirectory` (the model's, which lives for the
+    // whole run), whatever folder a file dialog made current.
+    CodeReferenceWindow(const QString& objectName, const QString& caption, std::string fileName,
+                        const std::string& workingDirectory, UserSeam& seam);
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -36,6 +39,7 @@ private:
     void FormActivate();
 
     std::string fileName_;
+    const std::string& workingDirectory_;
     UserSeam& seam_;
     QPlainTextEdit* memo1_;
 };

@@ -40,10 +40,10 @@ struct LossResult {
     bool scatterDominates = false;  // the troposcatter power is the larger part of the signal
 };
 
-// The path at minimum k (P.530-17 §2.2.2.1) and the clearance criterion.
+// The path at minimum k (P.530-19 §2.2.2.1) and the clearance criterion.
 struct MinimumKResult {
-    double figureKFactor = 0;       // k_e of Figure 3 for the path length
-    bool medianBelowFigure = false; // the median k is already below it and is taken instead
+    double formulaKFactor = 0;      // k_e of P.530-19 eq (4) for the path length
+    bool medianBelowFormula = false;  // the median k is already below it and is taken instead
     double kFactor = 0;             // the k used (code 216)
     double radiusKm = 0;            // its earth (code 217)
     HopGeometry geometry;           // the critical point searched again on that earth
@@ -62,7 +62,6 @@ struct ReliabilityResult {
     double roughnessM = 0;          // s_a
     double occurrencePct = 0;       // p0
     double multipathPct = 0;        // worst month, without diversity
-    double yearConversionDb = 0;    // ΔG of P.530 §2.3.4 (line of sight and diffraction)
     double multipathYearPct = 0;    // average year, without diversity
     double rainRateMmH = 0;         // R_0.01
     double rainSpecificDbKm = 0;

@@ -1,5 +1,5 @@
 // Clearance at minimum k: the critical point and the delta-Bullington loss found again on the
-// earth of k_e, then the criterion of P.530-17 §2.2.2.1 (steps 1, 3 and 4) on the real profile.
+// earth of k_e, then the criterion of P.530-19 §2.2.2.1 (steps 1, 3 and 4) on the real profile.
 #include "hop_clearance.h"
 
 #include <algorithm>
@@ -13,7 +13,7 @@ namespace vakrel {
 
 namespace {
 
-constexpr double kRadiusPerK = 6371.0;        // km: the figure's k_e times the earth's mean radius
+constexpr double kRadiusPerK = 6371.0;        // km: the earth of k_e is k_e times the earth's mean radius
 constexpr double kNearCriticalF1 = 0.3;       // a point this near the critical clearance is part of it
 constexpr double kExtendedShareOfPath = 0.1;  // a run over a tenth of the path is extended
 constexpr double kRaiseStepM = 0.1;
@@ -90,18 +90,18 @@ bool IsExtendedObstruction(const TerrainProfile& profile, const HopGeometry& geo
 void ComputeClearanceAtMinimumK(const TerrainProfile& profile, HopResult& hop) {
     MinimumKResult& m = hop.minimumK;
     const HopGeometry& median = hop.geometry;
-    m.figureKFactor = p530::MinimumKFactor(median.lengthKm);
-    // A median earth already more curved than the figure's k_e is the worst earth there is.
-    m.medianBelowFigure = hop.kFactor < m.figureKFactor;
-    m.kFactor = m.medianBelowFigure ? hop.kFactor : m.figureKFactor;
-    m.radiusKm = m.medianBelowFigure ? hop.radiusKm : m.figureKFactor * kRadiusPerK;
+    m.formulaKFactor = p530::MinimumKFactor(median.lengthKm);
+    // A median earth already more curved than the k_e of eq (4) is the worst earth there is.
+    m.medianBelowFormula = hop.kFactor < m.formulaKFactor;
+    m.kFactor = m.medianBelowFormula ? hop.kFactor : m.formulaKFactor;
+    m.radiusKm = m.medianBelowFormula ? hop.radiusKm : m.formulaKFactor * kRadiusPerK;
     m.geometry = AnalysePath(profile, median.txTopM, median.rxTopM, m.radiusKm, hop.wavelengthM);
     m.diffractionDb = p526::DeltaBullington(profile, median.txTopM, median.rxTopM, m.radiusKm, hop.frequencyMHz,
                                             hop.conditions.diffractionGround, p526::Polarisation::Horizontal)
                           .lossDb;
 
     const bool extended = IsExtendedObstruction(profile, m.geometry, m.radiusKm, hop.wavelengthM);
-    m.clearanceCase = p530::ChooseClearanceCase(hop.conditions.tropicalClimate, median.lengthKm, extended);
+    m.clearanceCase = p530::ChooseClearanceCase(extended);
     m.requiredFraction = p530::ClearanceAtMinimumK(m.clearanceCase);
     m.medianInF1 = InFresnelRadii(median.critical);
     m.minimumInF1 = InFresnelRadii(m.geometry.critical);

@@ -1,5 +1,5 @@
 #pragma once
-// The clearance of the hop at minimum k (ITU-R P.530-17 §2.2.2.1): the path on the earth of k_e,
+// The clearance of the hop at minimum k (ITU-R P.530-19 §2.2.2.1): the path on the earth of k_e,
 // its diffraction loss there, whether the antenna heights meet the clearance criterion, the
 // smallest common rise of both antennas that meets it, and the fade margin at k_e.
 

@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kLargestDiversityOrder = 8;
 constexpr double kSurfaceRefractivityDefault = 315.0;  // ITU-R P.453 world mean N0
-constexpr double kTropicsDeg = 23.44;                   // the tropics of Cancer and Capricorn
 
 // Parameter 2, underlying surface of the whole path, as ground constants of the smooth-earth
 // diffraction term (P.527-6 at the working frequency): 1 dry ground, 2 wet ground or flood plain,
@@ -83,8 +82,6 @@ ConditionParameters InterpretConditions(const std::array<double, 16>& v, double 
     c.dN1 = v[6];
     c.surfaceRefractivity = v[7] > 0 ? v[7] : kSurfaceRefractivityDefault;
     c.refractivityLapse = RefractivityLapseOf(radiusKm);
-    c.latitudeDeg = kAssumedLatitudeDeg;
-    c.tropicalClimate = std::fabs(c.latitudeDeg) < kTropicsDeg;
     c.meanRainRateMmH = std::max(v[13], 0.0);
     c.rainProbabilityPct = std::clamp(v[14], 0.0, 100.0);
     return c;

@@ -47,17 +47,11 @@ struct ConditionParameters {
     double dN1;                                  // parameter 7, N-units/km
     double surfaceRefractivity;                  // parameter 8, N0
     double refractivityLapse;                    // ΔN of the radius used, N-units/km (k = 157/(157 - ΔN))
-    double latitudeDeg;                          // assumed: no file gives it
-    bool tropicalClimate;                        // follows from the assumed latitude
     double meanRainRateMmH;                      // parameter 14
     double rainProbabilityPct;                   // parameter 15
 };
 
 StationParameters InterpretStation(const std::array<double, 15>& values);
-// The latitude taken for the time-base conversion and the climate, since no file gives one: the
-// regions of the refraction table lie in the temperate zone, and 50° is within the band |ξ| > 45°
-// of P.530-17 §2.3.4 that holds most of them.
-inline constexpr double kAssumedLatitudeDeg = 50;
 
 // ΔN (N-units/km) of an earth of `radiusKm`: k = radius / 6370 and k = 157 / (157 - ΔN), so that
 // every radius the rule can give, the 8500 km of a zero gradient included, has its own ΔN.

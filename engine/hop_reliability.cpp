@@ -1,7 +1,8 @@
-// Outage of the hop: multipath fading of the worst month (P.530-17 §2.3) or troposcatter fading
-// (P.617-5 with Rayleigh branches), reduced by diversity, plus the rain outage of the average
-// year (P.837-7, P.838-3, P.530-17 §2.4); the hop fails while either one holds. Each is also
-// turned to the other time base (P.530-17 §2.3.4, P.841-6), and the totals are formed on each.
+// Outage of the hop: multipath fading of the worst month (P.530-17 §2.3.1-2.3.2) or troposcatter
+// fading (P.617-6 §4 with Rayleigh branches), reduced by diversity, plus the rain outage of the
+// average year (P.837-7, P.838-3, P.530-19 §2.4.1); the hop fails while either one holds. Each is
+// also turned to the other time base (P.530-19 §2.3.4 and §2.4.1 step 6, P.617-6 §4.2, all through
+// P.841-6), and the totals are formed on each.
 #include "hop_reliability.h"
 
 #include <algorithm>
@@ -34,21 +35,22 @@ void MultipathOutage(const TerrainProfile& profile, HopResult& hop) {
                                    r.geoclimaticFactor};
     r.occurrencePct = p530::OccurrenceFactor(path);
     r.multipathPct = p530::FadeExceeded(path, hop.marginDb);
-    r.yearConversionDb = p530::WorstMonthToYearDb(hop.conditions.latitudeDeg, hop.geometry.lengthKm,
-                                                  p530::PathInclinationMrad(path));
-    r.multipathYearPct = p530::FadeExceeded(path, hop.marginDb, r.yearConversionDb);
+    // P.530-19 §2.3.4: the worst-month distribution turned to the average year by P.841 (p = pw / Q).
+    r.multipathYearPct = p841::AverageYearPercent(r.multipathPct);
     if (hop.station.diversityOrder > 1) {
+        // Two branches are the space diversity of P.530-17 §6.2.1. P.530 gives no improvement for
+        // more branches from what the files hold, so a higher order counts the two-branch one
+        // (and the report says so, see kLineOfSightDiversityCounted).
         const p530::SpaceDiversity link{DiversitySpacingM(hop.wavelengthM), fGHz, hop.geometry.lengthKm,
                                         r.occurrencePct};
-        // Each further branch brings the improvement of one more decorrelated antenna.
-        r.diversityGain = std::pow(p530::SpaceDiversityImprovement(link, hop.marginDb), hop.station.diversityOrder - 1);
+        r.diversityGain = p530::SpaceDiversityImprovement(link, hop.marginDb);
     }
 }
 
 void ScatterOutage(const TerrainProfile& profile, HopResult& hop) {
     ReliabilityResult& r = hop.reliability;
     const double scale = p617::ScatterScale(ScatterPathOf(profile, hop));
-    // The P.617 variability is a statistic of the year; its worst month follows the global law of P.841.
+    // The P.617-6 §4.1 variability is a statistic of the year; its worst month follows P.841 (§4.2).
     r.multipathYearPct = TroposcatterOutage(hop.marginDb, scale, 1);
     r.multipathPct = p841::WorstMonthPercent(r.multipathYearPct);
     const double withDiversity = TroposcatterOutage(hop.marginDb, scale, hop.station.diversityOrder);

@@ -5,8 +5,9 @@
 
 #include "codepage.h"
 #include "hop_calculation.h"
+#include "hop_reliability.h"
 #include "number_format.h"
-#include "p530_clearance.h"
+#include "p530_rain.h"
 #include "parameter_line.h"
 #include "quoted_input.h"
 #include "rez_lines.h"
@@ -100,29 +101,40 @@ void LabelRanges(const HopInputs& in, Notes& note) {
     if (CodeOutside(s[14], 1, 8)) note.Station(15, s[14], "1..8", "взято " + std::to_string(in.station[14] < 1 ? 1 : 8));
 }
 
+// The rain method of P.530-19 §2.4.1: its stated reach, and the time range of its power law (34)
+// for the outage found at the margin (a margin of 0 or less is out all the time, not by the law).
+void RainRanges(const HopResult& hop, const std::string& fText, Notes& note) {
+    const ReliabilityResult& r = hop.reliability;
+    if (r.rainAttenuationDb <= 0) return;
+    const double d = hop.geometry.lengthKm;
+    if (hop.frequencyMHz / 1000 > 175 || d > 60)
+        note.Add("ослабление в дожде P.530-19 (п. 2.4.1) дано до 175 ГГц и 60 км (здесь " + fText + ", " + Number(d) +
+                 " км): взято по его формулам");
+    if (hop.marginDb > 0 && (r.rainPct < p530::kLawLowestPct || r.rainPct > p530::kLawHighestPct))
+        note.Add("перерыв из-за дождя " + Number(r.rainPct) + " % вне 0.001..1 % закона (34) P.530-19 (п. 2.4.1): " +
+                 "взят по его формуле");
+}
+
 void ModelRanges(const HopResult& hop, Notes& note) {
     const double f = hop.frequencyMHz / 1000;
     const double d = hop.geometry.lengthKm;
     const std::string fText = Number(f) + " ГГц";
-    if (f < 1 || f > 1000) note.Add("частота " + fText + " вне 1..1000 ГГц метода P.676: поглощение в газах по его формулам");
-    if (hop.reliability.rainRateMmH > 0 && f < 1) note.Add("частота " + fText + " ниже 1 ГГц метода P.838: дождь не учтен");
-    if (hop.reliability.rainAttenuationDb > 0 && (f > 40 || d > 60))
-        note.Add("ослабление в дожде P.530 (п. 2.4) проверено до 40 ГГц и 60 км (здесь " + fText + ", " + Number(d) +
-                 " км): взято по его формулам");
-    const bool scatter = hop.propagationUsed == Propagation::Troposcatter ||
-                         hop.propagationUsed == Propagation::DiffractionAndScatter;
-    if (scatter && (f < 0.2 || f > 5)) note.Add("частота " + fText + " вне 0.2..5 ГГц метода P.617: потери по его формулам");
+    if (f < 1 || f > 1000)
+        note.Add("частота " + fText + " вне 1..1000 ГГц метода P.676-13: поглощение в газах по его формулам");
+    if (hop.reliability.rainRateMmH > 0 && f < 1) note.Add("частота " + fText + " ниже 1 ГГц метода P.838-3: дождь не учтен");
+    RainRanges(hop, fText, note);
     if (!hop.loss.scatterDominates) {
         if (f < 15 / d || f > 45)
-            note.Add("частота " + fText + " вне области многолучевых замираний P.530 (от 15/d = " + Number(15 / d) +
-                     " до 45 ГГц): расчет по его формулам");
+            note.Add("частота " + fText + " вне области многолучевых замираний P.530-17 (п. 2.3.1: от 15/d = " +
+                     Number(15 / d) + " до 45 ГГц): расчет по его формулам");
+        if (hop.station.diversityOrder > kLineOfSightDiversityCounted)
+            note.Add("кратность разнесения " + std::to_string(hop.station.diversityOrder) +
+                     ": для прямой видимости P.530 дает выигрыш только сдвоенного приема (P.530-17, п. 6.2.1), " +
+                     "учтен он");
         if (hop.station.diversityOrder > 1 && (f < 2 || f > 11 || d < 43 || d > 240))
-            note.Add("разнесение P.530 (п. 6.2.1) дано для 2..11 ГГц и 43..240 км (здесь " + fText + ", " + Number(d) +
+            note.Add("разнесение P.530-17 (п. 6.2.1) дано для 2..11 ГГц и 43..240 км (здесь " + fText + ", " + Number(d) +
                      " км): выигрыш по его формуле");
     }
-    if (d < 10 || d > 200)
-        note.Add("длина " + Number(d) + " км вне 10..200 км рисунка 3 P.530: k_e взят на краю рисунка, " +
-                 Number(p530::MinimumKFactor(d)));
 }
 
 }  // namespace

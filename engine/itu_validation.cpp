@@ -105,13 +105,12 @@ void CheckFlatEarth(std::vector<Check>& out) {
 }
 
 void CheckTimeBasesAndMinimumK(std::vector<Check>& out) {
-    for (const KFactorCase& c : kP530Figure3Cases)
-        Relative(out, "P.530-17 Figure 3 d=" + Num(c.pathKm) + " km: k_e", c.kFactor, p530::MinimumKFactor(c.pathKm));
-    for (const YearConversionCase& c : kP530YearCases)
-        out.push_back({"P.530-17 §2.3.4 lat=" + Num(c.latitudeDeg) + " d=" + Num(c.pathKm) + ": dG", c.conversionDb,
-                       p530::WorstMonthToYearDb(c.latitudeDeg, c.pathKm, c.inclinationMrad), 1e-5});
-    for (const WorstMonthCase& c : kP841Cases)
+    for (const KFactorCase& c : kP530KeCases)
+        Relative(out, "P.530-19 eq (4) d=" + Num(c.pathKm) + " km: k_e", c.kFactor, p530::MinimumKFactor(c.pathKm));
+    for (const TimeBaseCase& c : kP841Cases)
         Relative(out, "P.841-6 p=" + Num(c.yearPct) + ": pw", c.worstMonthPct, p841::WorstMonthPercent(c.yearPct));
+    for (const TimeBaseCase& c : kP841InverseCases)
+        Relative(out, "P.841-6 pw=" + Num(c.worstMonthPct) + ": p", c.yearPct, p841::AverageYearPercent(c.worstMonthPct));
 }
 
 }  // namespace

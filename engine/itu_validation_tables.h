@@ -44,16 +44,12 @@ extern const std::vector<FlatEarthCase> kFlat100Cases;
 struct KFactorCase {
     double pathKm, kFactor;
 };
-extern const std::vector<KFactorCase> kP530Figure3Cases;
+extern const std::vector<KFactorCase> kP530KeCases;
 
-struct YearConversionCase {
-    double latitudeDeg, pathKm, inclinationMrad, conversionDb;
-};
-extern const std::vector<YearConversionCase> kP530YearCases;
-
-struct WorstMonthCase {
+struct TimeBaseCase {
     double yearPct, worstMonthPct;
 };
-extern const std::vector<WorstMonthCase> kP841Cases;
+extern const std::vector<TimeBaseCase> kP841Cases;         // the worst month of a year
+extern const std::vector<TimeBaseCase> kP841InverseCases;  // the year of a worst month (P.530-19 §2.3.4)
 
 }  // namespace vakrel::validation

@@ -6,6 +6,12 @@
 
 namespace vakrel::p530 {
 
+namespace {
+
+constexpr double kLargestTransitionPct = 99.9999;
+
+}  // namespace
+
 double GeoclimaticFactor(double dN1, double roughnessM) {
     return std::pow(10.0, -4.4 - 0.0027 * dN1) * std::pow(10 + roughnessM, -0.46);
 }
@@ -20,14 +26,15 @@ double OccurrenceFactor(const MultipathPath& path) {
            std::pow(path.frequencyGHz, 0.8) * std::pow(10.0, -0.00076 * hl);
 }
 
-double FadeExceeded(const MultipathPath& path, double fadeDepthDb, double yearConversionDb) {
+double FadeExceeded(const MultipathPath& path, double fadeDepthDb) {
     const double p0 = OccurrenceFactor(path);
-    const double toYear = std::pow(10.0, -yearConversionDb / 10);
     const double a = fadeDepthDb;
     const double at = 25 + 1.2 * std::log10(p0);  // eq 10
-    if (a >= at) return toYear * p0 * std::pow(10.0, -a / 10);  // eq 11
-    // Shallow fades, eqs 12-18: interpolation between the deep-fade law and 100 % at A = 0.
-    const double pt = toYear * p0 * std::pow(10.0, -at / 10);
+    // A percentage of time is at most 100, however large the geoclimatic factor makes p0.
+    if (a >= at) return std::min(100.0, p0 * std::pow(10.0, -a / 10));  // eq 11
+    // Shallow fades, eqs 12-18: interpolation between the deep-fade law and 100 % at A = 0. p_t is
+    // held at 99.9999 % so that the logarithm of eq 15 has a value (as P.530-19 §2.3.2 asks).
+    const double pt = std::min(kLargestTransitionPct, p0 * std::pow(10.0, -at / 10));
     const double qaPrime = -20 * std::log10(-std::log((100 - pt) / 100)) / at;
     const double qt = (qaPrime - 2) / ((1 + 0.3 * std::pow(10.0, -at / 20)) * std::pow(10.0, -0.016 * at)) -
                       4.3 * (std::pow(10.0, -at / 20) + at / 800);

@@ -1,7 +1,8 @@
 #pragma once
-// ITU-R P.530-17 §2.3: multipath fading and enhancement in the average worst month, with the
-// geoclimatic factor K taken from the refractivity gradient dN1 and the terrain roughness (§2.3.1
-// detailed method; the P.530-18 maps are not available to the engine).
+// ITU-R P.530-17 §2.3.1-2.3.2: multipath fading in the average worst month, with the geoclimatic
+// factor K taken from the refractivity gradient dN1 and the terrain roughness (the detailed method).
+// P.530-18 and -19 take K and dN75 from ITU digital maps (LogK, dN75) that the engine cannot ship,
+// so it keeps P.530-17's method; the average year follows P.530-19 §2.3.4 (p530_time_bases.h).
 
 namespace vakrel::p530 {
 
@@ -24,9 +25,7 @@ double PathInclinationMrad(const MultipathPath& path);
 double OccurrenceFactor(const MultipathPath& path);
 
 // pw, % of the worst month in which the fade depth A (dB) is exceeded, for every depth (§2.3.2,
-// eqs 10-18: the deep-fade law of eq 7 from A_t up, the interpolation below). With the conversion
-// factor ΔG of §2.3.4 (dB, see p530_time_bases.h) the same for the average year: the deep-fade
-// tail and p_t are lowered by 10^(-ΔG/10) before the interpolation (§2.3.4 steps 3-4).
-double FadeExceeded(const MultipathPath& path, double fadeDepthDb, double yearConversionDb = 0);
+// eqs 10-18: the deep-fade law of eq 7 from A_t up, the interpolation below), at most 100.
+double FadeExceeded(const MultipathPath& path, double fadeDepthDb);
 
 }  // namespace vakrel::p530

@@ -1,4 +1,4 @@
-// ITU-R P.530-17 §2.4.1 steps 1-5, eqs 32-34.
+// ITU-R P.530-19 §2.4.1 steps 1-5, eqs (32)-(36).
 #include "p530_rain.h"
 
 #include <algorithm>
@@ -12,7 +12,7 @@ struct ExceedanceCoefficients {
     double c1, c2, c3;
 };
 
-// C0-C3 of eq 34. C0 reads 0.12 + 0.4 log10((f/10)^0.8) for f >= 10 GHz.
+// C1-C3 of eqs (35a)-(35c) from C0 of eq (36): 0.12 + 0.4 log10((f/10)^0.8) for f >= 10 GHz.
 ExceedanceCoefficients Coefficients(double frequencyGHz) {
     const double c0 = frequencyGHz >= 10 ? 0.12 + 0.4 * std::log10(std::pow(frequencyGHz / 10, 0.8)) : 0.12;
     return {std::pow(0.07, c0) * std::pow(0.12, 1 - c0), 0.855 * c0 + 0.546 * (1 - c0),
@@ -22,12 +22,13 @@ ExceedanceCoefficients Coefficients(double frequencyGHz) {
 }  // namespace
 
 double DistanceFactor(const RainPath& path) {
-    const double d = path.distanceKm;
-    const double denominator = 0.477 * std::pow(d, 0.633) * std::pow(path.rainRateMmH, 0.073 * path.alpha) *
-                                   std::pow(path.frequencyGHz, 0.123) -
-                               10.579 * (1 - std::exp(-0.024 * d));
-    // The Recommendation limits r to 2.5; a denominator below 0.4 gives exactly that.
-    return denominator < 0.4 ? 2.5 : 1 / denominator;
+    // The limits of step 3 keep the denominator positive for every P.838-3 exponent from 1 GHz up
+    // (0.10 at the worst, 1 GHz over 30 km in 3 mm/h).
+    const double d = std::min(path.distanceKm, 30.0);
+    const double f = std::max(path.frequencyGHz, 6.0);
+    const double rate = std::max(path.rainRateMmH, 3.0);
+    return 1 / (0.477 * std::pow(d, 0.633) * std::pow(rate, 0.073 * path.alpha) * std::pow(f, 0.123) -
+                10.579 * (1 - std::exp(-0.024 * d)));
 }
 
 double Attenuation001(const RainPath& path) {

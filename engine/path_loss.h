@@ -15,7 +15,7 @@ Propagation ChoosePropagation(Propagation requested, const HopGeometry& geometry
 // path that is not open or has no reflection point.
 std::optional<ReflectionResult> ReflectedRay(const TerrainProfile& profile, const HopResult& hop);
 
-// The hop as a troposcatter path of P.617-5; the earth's surface height is the mean of the ground
+// The hop as a troposcatter path of P.617-6 §4.1; the earth's surface height is the mean of the ground
 // under the two antennas.
 p617::TroposcatterPath ScatterPathOf(const TerrainProfile& profile, const HopResult& hop);
 

@@ -1,4 +1,4 @@
-// The report's answer to the first question: the clearance at minimum k (P.530-17 §2.2.2.1).
+// The report's answer to the first question: the clearance at minimum k (P.530-19 §2.2.2.1).
 #include "rez_sections.h"
 
 namespace vakrel {
@@ -9,7 +9,6 @@ const char* CaseName(p530::ClearanceCase c) {
     switch (c) {
         case p530::ClearanceCase::SingleIsolatedObstacle: return "одиночное препятствие (умеренный климат)";
         case p530::ClearanceCase::ExtendedObstruction: return "протяженное препятствие (умеренный климат)";
-        case p530::ClearanceCase::Tropical: return "тропический климат, интервал длиннее 30 км";
     }
     return "";
 }
@@ -26,19 +25,20 @@ std::string ClearanceVerdict(const HopResult& hop) {
 
 void ClearanceSection(RezText& rez, const HopResult& hop) {
     const MinimumKResult& m = hop.minimumK;
-    rez.Line("  Просвет при минимальном k (P.530-17, п. 2.2.2.1)");
-    if (m.medianBelowFigure)
-        rez.Line(Printf("    Медианный k = %.3f ниже k_e рисунка 3 P.530 (%.3f): взят медианный.", hop.kFactor,
-                           m.figureKFactor));
+    rez.Line("  Просвет при минимальном k (P.530-19, п. 2.2.2.1)");
+    if (m.medianBelowFormula)
+        rez.Line(Printf("    Медианный k = %.3f ниже k_e = 157/(144 + 2670/d) формулы (4) P.530-19 (%.3f): "
+                        "взят медианный.",
+                        hop.kFactor, m.formulaKFactor));
     else
-        rez.Line(Printf("    k_e по рисунку 3 P.530 для длины %.1f км (континентальный умеренный климат).",
-                           hop.geometry.lengthKm));
+        rez.Line(Printf("    k_e = 157/(144 + 2670/d) по формуле (4) P.530-19 для длины %.1f км.", hop.geometry.lengthKm));
+    rez.Line("    Климат умеренный, как у формулы (4) (континентальный умеренный); в файлах климат не задан.");
     rez.Coded(216, "Коэффициент k_e, превышаемый 99.9 % наихудшего месяца", m.kFactor);
     rez.Coded(217, "Эквивалентный радиус Земли при k_e, км", m.radiusKm);
     rez.Coded(218, "Относительный просвет p(g) при k_e", m.geometry.critical.relative);
     rez.Coded(219, "Расстояние до критической точки при k_e, км", m.geometry.critical.distanceKm);
-    rez.Coded(220, "Дифракционные потери при k_e, дельта-Буллингтон, дБ", m.diffractionDb);
-    rez.Coded(221, "Критерий просвета P.530 выполнен (1 да, 0 нет)", m.met ? 1 : 0);
+    rez.Coded(220, "Дифракционные потери при k_e (P.526-16, п. 4.5), дБ", m.diffractionDb);
+    rez.Coded(221, "Критерий просвета P.530-19 выполнен (1 да, 0 нет)", m.met ? 1 : 0);
     rez.Coded(222, "Подъем обеих антенн для выполнения критерия, м", m.raiseM);
     rez.Coded(223, "Запас на замирания с дифракцией при k_e, дБ", m.marginDb);
     rez.Line(std::string("    Случай: ") + CaseName(m.clearanceCase) +

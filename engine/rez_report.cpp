@@ -81,8 +81,8 @@ void Geometry(RezText& rez, const HopResult& hop) {
     rez.Coded(12, "Класс интервала (1 откр., 2 полуоткр., 3 закр.)", static_cast<double>(g.pathClass));
     rez.Coded(13, "Вид распространения (1..5)", static_cast<double>(hop.propagationUsed));
     rez.Coded(200, "Радиус первой зоны Френеля в критической точке, м", g.critical.zoneRadiusM * std::sqrt(3.0));
-    rez.Coded(201, "Угол закрытия горизонта антенны 1, мрад", g.txHorizonMrad);
-    rez.Coded(202, "Угол закрытия горизонта антенны 2, мрад", g.rxHorizonMrad);
+    rez.Coded(201, "Угол закрытия горизонта антенны 1 (P.452-18), мрад", g.txHorizonMrad);
+    rez.Coded(202, "Угол закрытия горизонта антенны 2 (P.452-18), мрад", g.rxHorizonMrad);
     rez.Line(std::string("    Интервал ") + PathClassName(g.pathClass) + "; расчет: " +
              PropagationName(hop.propagationUsed) + ".");
     HopPoint obstacles[2] = {{g.critical.distanceKm, g.critical.clearanceM}, {}};
@@ -94,6 +94,8 @@ void Geometry(RezText& rez, const HopResult& hop) {
 
 void Reflection(RezText& rez, const HopResult& hop) {
     rez.Line("  Отражение от земли (открытый интервал)");
+    rez.Line("    Двухлучевая модель программы: поверхность по P.527-6, точка отражения на сфере как в "
+             "P.526-16, п. 3.1.1.");
     const std::optional<ReflectionResult>& r = hop.reflection;
     if (!r) {
         rez.Line("    Точки отражения нет: интервал не открытый или антенны ниже ЕПР.");
@@ -106,7 +108,11 @@ void Reflection(RezText& rez, const HopResult& hop) {
     rez.Coded(205, "Модуль коэффициента отражения гладкой поверхности", r->coefficient);
     rez.Coded(206, "Множитель шероховатости", r->roughnessFactor);
     rez.Coded(207, "Разность хода прямого и отраженного лучей, м", r->pathDifferenceM);
-    rez.Coded(208, "Интерференционный множитель (в расчете при типе 2), дБ", r->interferenceDb);
+    // Shown for every open path; the loss counts it only where the propagation type counts the reflection.
+    const bool counted = hop.propagationUsed == Propagation::LineOfSightReflected;
+    rez.Coded(208, counted ? "Интерференционный множитель (учтен, код 24), дБ"
+                           : "Интерференционный множитель (не учтен: тип РРВ не 2), дБ",
+              r->interferenceDb);
     const HopPoint point{r->pointKm, r->belowLosM};
     WriteList(rez, kResultListCodes[1], "точка отражения", &point, 1);
     rez.Line();
@@ -115,14 +121,16 @@ void Reflection(RezText& rez, const HopResult& hop) {
 void Losses(RezText& rez, const HopResult& hop) {
     const LossResult& l = hop.loss;
     rez.Line("  Потери на трассе (медианные)");
-    rez.Coded(20, "Потери в свободном пространстве (P.525), дБ", l.freeSpaceDb);
-    rez.Coded(21, "Поглощение в газах атмосферы (P.676), дБ", l.gasDb);
-    rez.Coded(22, "Дифракционные потери, дельта-Буллингтон (P.526), дБ", l.diffractionDb);
+    rez.Line("    Свободное пространство P.525-4, п. 2.2; газы P.676-13, прил. 1 (стандартная атмосфера); "
+             "дифракция P.526-16, п. 4.5; тропосферное рассеяние P.617-6, п. 4.1 (формула (4)).");
+    rez.Coded(20, "Потери в свободном пространстве (P.525-4), дБ", l.freeSpaceDb);
+    rez.Coded(21, "Поглощение в газах атмосферы (P.676-13), дБ", l.gasDb);
+    rez.Coded(22, "Дифракционные потери, дельта-Буллингтон (P.526-16), дБ", l.diffractionDb);
     rez.Coded(23, "Потери тропосферного рассеяния с потерями связи, дБ", l.troposcatterDb);
     rez.Coded(24, "Интерференционный множитель отраженного луча, дБ", l.interferenceDb);
     rez.Coded(25, "Суммарные медианные потери на трассе, дБ", l.totalDb);
-    rez.Coded(209, "Угол рассеяния (P.617), мрад", l.scatterAngleMrad);
-    rez.Coded(210, "Потери связи апертуры со средой (P.617), дБ", l.couplingDb);
+    rez.Coded(209, "Угол рассеяния (P.617-6), мрад", l.scatterAngleMrad);
+    rez.Coded(210, "Потери связи апертуры со средой (P.617-6), дБ", l.couplingDb);
     const std::size_t count = hop.bullingtonPoint ? 1 : 0;
     WriteList(rez, kResultListCodes[2], "точка Буллингтона / вершина объема рассеяния",
               hop.bullingtonPoint ? &*hop.bullingtonPoint : nullptr, count);

@@ -1,7 +1,8 @@
 #pragma once
-// Outage of a troposcatter hop with n-fold diversity. The engine's own model, built on P.617-5:
-// the hourly median loss varies slowly by Y(p) of P.617-5 eq 7, and within the hour the signal
-// of each of the n diversity branches has independent Rayleigh fading, received by selection.
+// Outage of a troposcatter hop with n-fold diversity. The engine's own model, built on the statistics
+// of P.617-6 §4: the hourly median loss varies slowly by Y(p) of eq 6 (a statistic of the average
+// year), and the rapid variations, which §4 finds approximately Rayleigh distributed, fade each of
+// the n diversity branches independently; the branches are received by selection.
 
 namespace vakrel {
 

@@ -72,6 +72,9 @@ std::string ReadFileBytes(const std::string& path) {
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
     std::string bytes;
+    // Room for the whole file at once: growing by doubling would hold the old and the new
+    // buffer together, half as much again as the file.
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -207,18 +210,17 @@ LineReader::LineReader(std::string_view bytes) : text_(bytes) {
     if (end != std::string_view::npos) text_ = text_.substr(0, end);
 }
 
-std::string LineReader::ReadLine() {
+std::string_view LineReader::NextLine() {
     if (AtEnd()) return {};
-    auto cr = text_.find('\r', pos_);
+    const std::size_t start = pos_;
+    const std::size_t cr = text_.find('\r', pos_);
     if (cr == std::string_view::npos) {
-        std::string line(text_.substr(pos_));
         pos_ = text_.size();
-        return line;
+        return text_.substr(start);
     }
-    std::string line(text_.substr(pos_, cr - pos_));
     pos_ = cr + 1;
     if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
-    return line;
+    return text_.substr(start, cr - start);
 }
 
 }  // namespace vakrel

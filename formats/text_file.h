@@ -16,6 +16,12 @@ inline constexpr std::size_t kMaxDataFileBytes = 16u << 20;
 inline constexpr const char* kNotAFileMessage = "Это не файл с данными";
 inline constexpr const char* kTooLargeMessage = "Файл больше 16 МБ";
 
+// The most lines of a text shown line by line: a code reference text (about 100 lines) or the
+// engine's result file (about 300). A longer file is none of these, and showing millions of
+// lines would hold the window for minutes; its reader refuses it with kTooManyLinesMessage.
+inline constexpr std::size_t kMaxShownLines = 5000;
+inline constexpr const char* kTooManyLinesMessage = "Файл длиннее 5000 строк";
+
 // Reads a regular file whole. Throws IoError ("File not found", "File access denied" for a
 // directory, ...), and one with kNotAFileMessage for anything else that is not a regular file,
 // or kTooLargeMessage for a file above kMaxDataFileBytes; nothing is read then.
@@ -42,7 +48,9 @@ public:
     explicit LineReader(std::string_view bytes);
 
     // The next line without its end; an empty string once past the end.
-    std::string ReadLine();
+    std::string ReadLine() { return std::string(NextLine()); }
+    // The same line as a view into the bytes, for a reader that keeps only part of it.
+    std::string_view NextLine();
     bool AtEnd() const { return pos_ >= text_.size(); }
     // What is left to read, for the free-format number reader.
     std::string_view Rest() const { return text_.substr(pos_); }

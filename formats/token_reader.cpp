@@ -45,7 +45,7 @@ std::int64_t TokenReader::ReadInteger() {
     return value;
 }
 
-void TokenReader::SkipLine() { lines_.ReadLine(); }
+void TokenReader::SkipLine() { lines_.NextLine(); }
 
 bool TokenReader::OnlyBlanksLeft() const {
     for (char c : lines_.Rest())

@@ -1,10 +1,12 @@
 // The report's reader of the engine's result file. Properties: one shown line of at most 76
-// columns for every line of the file; list counts held to 0..20 and finite values; and the
-// lists read, written again by the engine's own coded-line writer, read back as the same counts
-// and as the values of their written fields, so that writer and reader agree on the layout.
+// columns for every line of the file, and a refusal only for more than kMaxShownLines lines;
+// list counts held to 0..20 and finite values; and the lists read, written again by the
+// engine's own coded-line writer, read back as the same counts and as the values of their
+// written fields, so that writer and reader agree on the layout.
 #include <cmath>
 
 #include "fuzz_check.h"
+#include "io_error.h"
 #include "number_format.h"
 #include "result_file.h"
 #include "rez_lines.h"
@@ -33,8 +35,17 @@ double AsWritten(double value) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes = vakrel::fuzz::AsText(data, size);
-    const vakrel::ResultFile read = vakrel::ParseResultFile(bytes);
-    FUZZ_CHECK(read.lines.size() == LineCount(bytes));
+    const std::size_t lines = LineCount(bytes);
+    vakrel::ResultFile read;
+    try {
+        read = vakrel::ParseResultFile(bytes);
+    } catch (const vakrel::IoError& e) {
+        // Only a text longer than the shown-line limit is refused.
+        FUZZ_CHECK(lines > vakrel::kMaxShownLines);
+        FUZZ_CHECK(e.userMessage() == std::string(vakrel::kTooManyLinesMessage) + ".");
+        return 0;
+    }
+    FUZZ_CHECK(read.lines.size() == lines);
     for (const auto& line : read.lines) FUZZ_CHECK(line.size() <= vakrel::kReportWidth);
 
     vakrel::RezText rez;

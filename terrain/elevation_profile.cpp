@@ -34,6 +34,15 @@ std::string KmText(double km) {
     return text;
 }
 
+// 3.4e+38, -600, 9500.5, inf.
+std::string HeightText(double metres) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", metres);
+    return text;
+}
+
+std::string GroundRangeText() { return HeightText(kLowestGround) + "..." + HeightText(kHighestGround) + " м"; }
+
 }  // namespace
 
 void CheckProfileRequest(const ProfileRequest& request) {
@@ -57,8 +66,8 @@ double GroundHeightAt(RasterMosaic& dem, GeoPoint point) {
     const double y = std::clamp(cell->y, 0.0, dem.height() - 1.0);
     const int nearX = static_cast<int>(std::lround(x));
     const int nearY = static_cast<int>(std::lround(y));
-    if (!dem.Cell(nearX, nearY))
-        throw TerrainRefusal("точка пути " + FormatGeoPoint(point) + " попадает на ячейку без данных высот");
+    const auto near = dem.Cell(nearX, nearY);
+    if (!near) throw TerrainRefusal("точка пути " + FormatGeoPoint(point) + " попадает на ячейку без данных высот");
     const int x0 = std::min(static_cast<int>(x), std::max(dem.width() - 2, 0));
     const int y0 = std::min(static_cast<int>(y), std::max(dem.height() - 2, 0));
     const double fx = x - x0;
@@ -70,12 +79,23 @@ double GroundHeightAt(RasterMosaic& dem, GeoPoint point) {
             const double w = (dx ? fx : 1 - fx) * (dy ? fy : 1 - fy);
             if (w == 0 || x0 + dx >= dem.width() || y0 + dy >= dem.height()) continue;
             if (const auto value = dem.Cell(x0 + dx, y0 + dy)) {
+                // A NaN would turn the sum into NaN, an infinity into infinity: neither is mixed in.
+                if (std::isnan(*value))
+                    throw TerrainRefusal("точка пути " + FormatGeoPoint(point) +
+                                         ": высота ячейки растра не число (NaN)");
+                if (std::isinf(*value))
+                    throw TerrainRefusal("точка пути " + FormatGeoPoint(point) + ": высота ячейки растра " +
+                                         HeightText(*value) + " м вне пределов " + GroundRangeText());
                 sum += w * *value;
                 weights += w;
             }
         }
     }
-    return weights > 0 ? sum / weights : *dem.Cell(nearX, nearY);
+    const double height = weights > 0 ? sum / weights : *near;
+    if (!(height >= kLowestGround && height <= kHighestGround))
+        throw TerrainRefusal("точка пути " + FormatGeoPoint(point) + ": высота " + HeightText(height) +
+                             " м вне пределов " + GroundRangeText());
+    return height;
 }
 
 BuiltProfile BuildProfile(const ProfileRequest& request, const ProfileProgress& progress) {
@@ -93,6 +113,11 @@ BuiltProfile BuildProfile(const ProfileRequest& request, const ProfileProgress& 
     const int count =
         PointCountForSpacing(metres, std::max(dem.CellSizeMetres(middle), kMinSpacingMetres), request.maxPoints);
     const std::vector<PathPoint> path = GeodesicPath(request.from, request.to, count);
+    std::vector<GeoPoint> points;
+    points.reserve(path.size());
+    for (const PathPoint& p : path) points.push_back(p.at);
+    dem.ReadAround(points);
+    if (cover) cover->ReadAround(points);
 
     BuiltProfile built;
     built.data.points.reserve(path.size());

@@ -16,6 +16,10 @@ class RasterMosaic;
 
 // The longest profile the main window's antenna positions can span (0.01 km steps, 16 bits).
 inline constexpr double kMaxProfileLengthKm = 327.67;
+// Ground heights outside these, m, are no terrain (the Dead Sea shore lies at -430 m, Everest
+// at 8849 m) but fill values or broken rasters (3.4e38, 1e29), and are refused.
+inline constexpr double kLowestGround = -500;
+inline constexpr double kHighestGround = 9000;
 
 struct ProfileRequest {
     GeoPoint from;
@@ -39,12 +43,13 @@ using ProfileProgress = std::function<void(int done, int total)>;
 void CheckProfileRequest(const ProfileRequest& request);
 
 // Builds the profile. Throws TerrainRefusal (see CheckProfileRequest and RasterMosaic), and for
-// a point of the path outside every raster or on a nodata cell.
+// a point of the path outside every raster, on a nodata cell or of a height that is no terrain.
 BuiltProfile BuildProfile(const ProfileRequest& request, const ProfileProgress& progress = {});
 
 // The ground height at a point, bilinear between the four cells around it. A nodata cell among
 // them drops out of the weights; a point whose own cell is nodata, or outside every raster, is
-// refused.
+// refused, as is a NaN or an infinity among the cells (other than the raster's nodata value)
+// and a height outside kLowestGround ... kHighestGround.
 double GroundHeightAt(RasterMosaic& dem, GeoPoint point);
 
 }  // namespace vakrel

@@ -37,7 +37,8 @@ GroundObjects LandCover::At(GeoPoint point) {
     const int x = std::clamp(static_cast<int>(std::lround(cell->x)), 0, classes_.width() - 1);
     const int y = std::clamp(static_cast<int>(std::lround(cell->y)), 0, classes_.height() - 1);
     const auto value = classes_.Cell(x, y);
-    return value ? ObjectsOfLandCoverClass(static_cast<int>(*value)) : GroundObjects{};
+    if (!value || !(*value >= 0 && *value <= 255)) return {};  // no class (NaN, a fill value): open ground
+    return ObjectsOfLandCoverClass(static_cast<int>(*value));
 }
 
 }  // namespace vakrel

@@ -15,7 +15,8 @@
 //    95    mangroves                    1   forest                           10
 //   100    moss and lichen              0   open ground                       0
 //
-// Any other value (0 is WorldCover's "no data") is open ground with no objects.
+// Any other value (0 is WorldCover's "no data", and NaN or a fill value) is open ground with no
+// objects.
 
 #include <cstdint>
 #include <string>
@@ -38,6 +39,8 @@ class LandCover {
 public:
     // Throws TerrainRefusal as RasterMosaic does for `along`, points close along the path.
     LandCover(const std::string& path, const std::vector<GeoPoint>& along);
+    // Reads the classes under the points ahead of At (RasterMosaic::ReadAround).
+    void ReadAround(const std::vector<GeoPoint>& points) { classes_.ReadAround(points); }
     // The objects of the cell the point falls in. Throws TerrainRefusal for a point outside
     // the land cover raster.
     GroundObjects At(GeoPoint point);

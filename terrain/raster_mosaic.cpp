@@ -5,17 +5,22 @@
 #include <ogr_spatialref.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cfloat>
 #include <cmath>
 #include <filesystem>
 #include <mutex>
 
+#include "local_files.h"
+#include "srtm_tile.h"
 #include "terrain_refusal.h"
 
 namespace vakrel {
 
 namespace {
 
-constexpr int kWindow = 64;  // cells a side of one read
+constexpr int kWindow = 64;  // cells a side of a read for a cell that no path asked for
+constexpr int kPatch = 32;   // at most this many cells a side of one read along a path
 constexpr double kMetresPerDegree = 111320;
 const char* const kGapNoData = "-32768";  // the nodata of SRTM, for mosaics of rasters without one
 
@@ -23,6 +28,10 @@ void RegisterGdalOnce() {
     static std::once_flag once;
     std::call_once(once, [] {
         GDALAllRegister();
+        KeepGdalLocal();
+        // Raw rasters (SRTM tiles, .bil, ENVI) read the cells asked for straight from the file,
+        // not each row whole through the block cache.
+        CPLSetConfigOption("GDAL_ONE_BIG_READ", "YES");
         CPLSetErrorHandler(CPLQuietErrorHandler);  // failures reach the user as refusals
     });
 }
@@ -32,22 +41,29 @@ std::string LastGdalMessage() {
     return message && *message ? std::string(": ") + message : std::string();
 }
 
-struct CloseDataset {
-    void operator()(GDALDataset* ds) const { GDALClose(ds); }
-};
-using DatasetPtr = std::unique_ptr<GDALDataset, CloseDataset>;
-
 DatasetPtr OpenRaster(const std::string& path) {
     return DatasetPtr(GDALDataset::FromHandle(
         GDALOpenEx(path.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr, nullptr, nullptr)));
 }
 
-// The files of a path: the path itself, or the files of a folder in name order.
+// A nodata value as GDAL hands it over in a Float32 cell: out of range clamped to the largest float.
+float AsFloat32(double value) {
+    if (std::isnan(value) || std::isinf(value)) return static_cast<float>(value);
+    return static_cast<float>(std::clamp(value, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
+}
+
+// The files of a path: the path itself, or the regular files of a folder in name order (pipes,
+// devices and sockets in it are passed over unopened).
 std::vector<std::string> FilesOf(const std::string& path, bool* folder) {
+    if (IsNetworkOrVirtualName(path))
+        throw TerrainRefusal(path +
+                             ": адрес в сети или виртуальная файловая система GDAL; читаются только локальные файлы");
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (!std::filesystem::exists(status)) throw TerrainRefusal(path + ": файл не найден");
     *folder = std::filesystem::is_directory(status);
+    if (!*folder && !std::filesystem::is_regular_file(status))
+        throw TerrainRefusal(path + ": не обычный файл (канал, устройство или сокет), он не читается");
     if (!*folder) return {path};
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(path, error))
@@ -65,28 +81,40 @@ RasterMosaic::RasterMosaic(const std::vector<std::string>& paths, const std::str
                            const std::vector<GeoPoint>& along)
     : paths_(paths) {
     RegisterGdalOnce();
+    LocalFileCheck local;
     std::vector<Tile> tiles;
-    OGRSpatialReference srs;
+    // The coordinate system of the first raster; for an SRTM tile, made only once another raster
+    // is compared with it, so that an SRTM tile alone never loads PROJ.
+    std::optional<OGRSpatialReference> srs;
     std::string firstName;
+    bool firstIsSrtm = false;
     DatasetPtr firstOpen;  // kept open for a mosaic of that one raster
     for (const std::string& path : paths) {
         bool folder = false;
         const std::size_t before = tiles.size();
         for (const std::string& file : FilesOf(path, &folder)) {
-            DatasetPtr ds = OpenRaster(file);
+            const std::optional<SrtmTile> srtm = SrtmTileOf(file);
+            local.BeforeOpening(file, srtm.has_value());
+            const bool isSrtm = srtm.has_value();
+            DatasetPtr ds = isSrtm ? OpenSrtmTile(file, *srtm) : OpenRaster(file);
             if (!ds) {
                 if (folder) continue;  // side files such as .prj or .aux.xml, texts
                 throw TerrainRefusal(file + ": не открывается как растр" + LastGdalMessage());
             }
+            if (!isSrtm) local.AfterOpening(*ds, file);
             double gt[6];
             if (ds->GetGeoTransform(gt) != CE_None) throw TerrainRefusal(file + ": растр без географической привязки");
-            const OGRSpatialReference* own = ds->GetSpatialRef();
-            if (!own || own->IsEmpty()) throw TerrainRefusal(file + ": у растра не указана система координат");
+            const OGRSpatialReference* own = isSrtm ? nullptr : ds->GetSpatialRef();
+            if (!isSrtm && (!own || own->IsEmpty()))
+                throw TerrainRefusal(file + ": у растра не указана система координат");
             if (firstName.empty()) {
-                srs = *own;
+                if (own) srs = *own;
                 firstName = file;
-            } else if (!own->IsSame(&srs)) {
-                throw TerrainRefusal(file + ": система координат не та, что у " + firstName);
+                firstIsSrtm = isSrtm;
+            } else if (!(isSrtm && firstIsSrtm)) {
+                if (!srs) srs = SrtmSpatialRef();
+                const OGRSpatialReference mine = own ? *own : SrtmSpatialRef();
+                if (!mine.IsSame(&*srs)) throw TerrainRefusal(file + ": система координат не та, что у " + firstName);
             }
             const int w = ds->GetRasterXSize(), h = ds->GetRasterYSize();
             const double xs[2] = {gt[0], gt[0] + gt[1] * w + gt[2] * h};
@@ -104,27 +132,36 @@ RasterMosaic::RasterMosaic(const std::vector<std::string>& paths, const std::str
     }
     if (tiles.empty()) throw TerrainRefusal("не задан ни один растр " + role);
 
-    OGRSpatialReference wgs84;
-    wgs84.SetWellKnownGeogCS("WGS84");
-    wgs84.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
-    srs.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
-    geographic_ = srs.IsGeographic();
-    if (!geographic_ || !srs.IsSameGeogCS(&wgs84)) {
-        fromWgs84_.reset(OGRCreateCoordinateTransformation(&wgs84, &srs));
-        if (!fromWgs84_)
-            throw TerrainRefusal(
-                firstName +
-                ": растр не в географических координатах, и координаты WGS84 в его систему не пересчитываются");
+    if (srs) {  // else SRTM tiles alone: WGS84 by their format
+        OGRSpatialReference wgs84;
+        wgs84.SetWellKnownGeogCS("WGS84");
+        wgs84.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+        srs->SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+        geographic_ = srs->IsGeographic();
+        // Coordinates are transformed only when the raster's are not WGS84 degrees.
+        if (!geographic_ || !srs->IsSameGeogCS(&wgs84)) {
+            fromWgs84_.reset(OGRCreateCoordinateTransformation(&wgs84, &*srs));
+            if (!fromWgs84_)
+                throw TerrainRefusal(
+                    firstName +
+                    ": растр не в географических координатах, и координаты WGS84 в его систему не пересчитываются");
+        }
+        if (!geographic_) linearUnitMetres_ = srs->GetLinearUnits();
     }
-    if (!geographic_) linearUnitMetres_ = srs.GetLinearUnits();
 
     KeepTilesAlong(tiles, along);
     if (tiles.empty())
         throw TerrainRefusal("точка пути " + FormatGeoPoint(along.front()) + " лежит вне всех растров " + role);
     for (const Tile& tile : tiles) extents_.push_back(tile.extent);
 
+    name_ = tiles.size() == 1 ? tiles.front().name : paths.front();
     if (tiles.size() == 1) {
-        mosaic_ = (tiles.front().name == firstName ? std::move(firstOpen) : OpenRaster(tiles.front().name)).release();
+        if (tiles.front().name == firstName) {
+            mosaic_ = firstOpen.release();
+        } else {
+            const std::optional<SrtmTile> srtm = SrtmTileOf(tiles.front().name);
+            mosaic_ = (srtm ? OpenSrtmTile(tiles.front().name, *srtm) : OpenRaster(tiles.front().name)).release();
+        }
     } else {
         // Built from the names, the virtual raster opens its sources only when it reads them,
         // from a small pool of open files.
@@ -157,7 +194,9 @@ RasterMosaic::RasterMosaic(const std::vector<std::string>& paths, const std::str
     }
     int hasNoData = 0;
     const double noData = band_->GetNoDataValue(&hasNoData);
-    if (hasNoData) noData_ = noData;
+    hasNoData_ = hasNoData != 0;
+    noDataIsNan_ = hasNoData_ && std::isnan(noData);
+    noData_ = AsFloat32(noData);
 }
 
 // A tile stays when a point of `along` lies in it or within two of its cells and one step of
@@ -201,28 +240,82 @@ std::optional<RasterMosaic::CellPosition> RasterMosaic::Locate(GeoPoint point) c
     return cell;
 }
 
-const std::vector<float>& RasterMosaic::Window(int windowX, int windowY) {
+RasterMosaic::Patch RasterMosaic::Read(int x0, int y0, int w, int h) {
+    Patch patch;
+    patch.x0 = x0;
+    patch.y0 = y0;
+    patch.w = w;
+    patch.h = h;
+    patch.cells.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    if (band_->RasterIO(GF_Read, x0, y0, w, h, patch.cells.data(), w, h, GDT_Float32, 0, 0, nullptr) != CE_None)
+        throw TerrainRefusal(name_ + ": ошибка чтения растра" + LastGdalMessage());
+    return patch;
+}
+
+// A point needs the cells (x0, y0) to (x0 + 1, y0 + 1) around it, clamped into the raster as
+// GroundHeightAt clamps it. Consecutive points share a patch while its cells stay within kPatch
+// a side: along a path of 1000 points over a 1" tile that is some 45 reads of 32 x 32 cells.
+void RasterMosaic::ReadAround(const std::vector<GeoPoint>& points) {
+    bool open = false;
+    int minX = 0, maxX = 0, minY = 0, maxY = 0;
+    const auto close = [&] {
+        if (open) patches_.push_back(Read(minX, minY, maxX - minX + 1, maxY - minY + 1));
+        open = false;
+    };
+    for (const GeoPoint& point : points) {
+        const auto cell = Locate(point);
+        if (!cell) continue;
+        const double x = std::clamp(cell->x, 0.0, width_ - 1.0);
+        const double y = std::clamp(cell->y, 0.0, height_ - 1.0);
+        const int x0 = std::min(static_cast<int>(x), std::max(width_ - 2, 0));
+        const int y0 = std::min(static_cast<int>(y), std::max(height_ - 2, 0));
+        const int x1 = std::min(x0 + 1, width_ - 1);
+        const int y1 = std::min(y0 + 1, height_ - 1);
+        if (open && std::max(maxX, x1) - std::min(minX, x0) < kPatch &&
+            std::max(maxY, y1) - std::min(minY, y0) < kPatch) {
+            minX = std::min(minX, x0);
+            maxX = std::max(maxX, x1);
+            minY = std::min(minY, y0);
+            maxY = std::max(maxY, y1);
+            continue;
+        }
+        close();
+        open = true;
+        minX = x0;
+        maxX = x1;
+        minY = y0;
+        maxY = y1;
+    }
+    close();
+}
+
+const RasterMosaic::Patch& RasterMosaic::Window(int windowX, int windowY) {
     const std::int64_t key = (static_cast<std::int64_t>(windowY) << 32) | static_cast<std::uint32_t>(windowX);
     auto found = windows_.find(key);
     if (found != windows_.end()) return found->second;
     const int x0 = windowX * kWindow;
     const int y0 = windowY * kWindow;
-    const int w = std::min(kWindow, width_ - x0);
-    const int h = std::min(kWindow, height_ - y0);
-    std::vector<float> cells(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-    if (band_->RasterIO(GF_Read, x0, y0, w, h, cells.data(), w, h, GDT_Float32, 0, 0, nullptr) != CE_None)
-        throw TerrainRefusal(std::string(mosaic_->GetDescription()) + ": ошибка чтения растра" + LastGdalMessage());
-    return windows_.emplace(key, std::move(cells)).first->second;
+    return windows_.emplace(key, Read(x0, y0, std::min(kWindow, width_ - x0), std::min(kWindow, height_ - y0)))
+        .first->second;
 }
 
 std::optional<double> RasterMosaic::Cell(int x, int y) {
-    const int windowX = x / kWindow;
-    const int windowY = y / kWindow;
-    const std::vector<float>& cells = Window(windowX, windowY);
-    const int w = std::min(kWindow, width_ - windowX * kWindow);
-    const float value = cells[static_cast<std::size_t>(y - windowY * kWindow) * static_cast<std::size_t>(w) +
-                              static_cast<std::size_t>(x - windowX * kWindow)];
-    if (std::isnan(value) || (noData_ && value == static_cast<float>(*noData_))) return std::nullopt;
+    float value = 0;
+    if (lastPatch_ < patches_.size() && patches_[lastPatch_].Holds(x, y)) {
+        value = patches_[lastPatch_].At(x, y);
+    } else if (lastPatch_ + 1 < patches_.size() && patches_[lastPatch_ + 1].Holds(x, y)) {
+        value = patches_[++lastPatch_].At(x, y);
+    } else {
+        const auto holder =
+            std::find_if(patches_.begin(), patches_.end(), [&](const Patch& p) { return p.Holds(x, y); });
+        if (holder != patches_.end()) {
+            lastPatch_ = static_cast<std::size_t>(holder - patches_.begin());
+            value = holder->At(x, y);
+        } else {
+            value = Window(x / kWindow, y / kWindow).At(x, y);
+        }
+    }
+    if (hasNoData_ && (noDataIsNan_ ? std::isnan(value) : value == noData_)) return std::nullopt;
     return value;
 }
 

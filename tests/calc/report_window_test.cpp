@@ -104,5 +104,46 @@ TEST_F(ReportWindow, SavesInCodePage1251AndReturnsToTheWorkingDirectory) {
     EXPECT_EQ(model_.resultPoints[kListA].count, 0);
 }
 
+// The engine writes some 300 lines: a result file of thousands is refused before its lines are
+// stored, with the standard box naming it, and the results of the last file read stay.
+TEST_F(ReportWindow, LongResultFilesRefusedKeepingTheLastResults) {
+    auto repeat = [](std::string_view unit, std::size_t count) {
+        std::string text;
+        for (std::size_t i = 0; i < count; ++i) text += unit;
+        return text;
+    };
+    const std::string counted = "   58 Count" + std::string(54, ' ') + "         1\r\n";
+    struct Row {
+        const char* what;
+        std::string rez;
+        bool read;
+    };
+    const Row rows[] = {
+        {"5000 lines", counted + repeat("x\r\n", kMaxShownLines - 1), true},
+        {"5001 lines", counted + repeat("x\r\n", kMaxShownLines), false},
+        {"16 MiB of bare CRs", repeat("\r", kMaxDataFileBytes), false},
+        {"16 MiB of CR LF pairs", repeat("\r\n", kMaxDataFileBytes / 2), false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        model_.resultsLoaded = true;  // the results of an earlier run
+        model_.resultPoints[kListA].count = 2;
+        seam_.events.clear();
+        dir_.write("vakrel.rez", row.rez);
+        TForm6 form(model_, seam_);
+        const QString shown = ShowAndClose(form);
+        if (row.read) {
+            EXPECT_TRUE(seam_.texts("Error box").empty());
+            EXPECT_EQ(shown.count('\n') + 1, 49 + static_cast<int>(kMaxShownLines));
+            EXPECT_EQ(model_.resultPoints[kListA].count, 1);
+        } else {
+            EXPECT_EQ(seam_.texts("Error box"), std::vector<std::string>{"Файл длиннее 5000 строк.\nvakrel.rez"});
+            EXPECT_TRUE(shown.isEmpty());
+            EXPECT_EQ(model_.resultPoints[kListA].count, 2);
+        }
+        EXPECT_TRUE(model_.resultsLoaded);
+    }
+}
+
 }  // namespace
 }  // namespace vakrel

@@ -3,7 +3,10 @@
 // deciding about prf.idn, a refusal shown with the program's message, and the dialog's checks.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
 
 #include <QAction>
 #include <QLabel>
@@ -112,15 +115,20 @@ TEST_F(ElevationCommand, RefusalShowsTheProgramsMessageAndKeepsTheGrid) {
     EXPECT_TRUE(set.questions().empty());
 }
 
-// A raster path that never answers (a pipe nobody writes) keeps the program waiting until the
-// progress window's cancel button ends it.
+// The program started by this test program, held stopped as soon as it runs, so that it goes on
+// until the progress window's cancel button ends it (no raster makes the program itself wait).
+void HoldChildren(QObject& context) {
+    bool held = false;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream children(task.path() / "children");
+        for (pid_t pid; children >> pid; held = true) ::kill(pid, SIGSTOP);
+    }
+    if (!held) QTimer::singleShot(1, &context, [&context] { HoldChildren(context); });
+}
+
 TEST_F(ElevationCommand, CancelEndsTheProgramAndKeepsTheGrid) {
     form.show();
     const int before = Rows();
-    ASSERT_EQ(mkfifo(set.dir.file("silent.hgt").c_str(), 0600), 0);
-    Fields silent = kHop;
-    silent.dem = QString::fromStdString(set.dir.file("silent.hgt"));
-    silent.cover.clear();
     const std::function<void(QProgressDialog&)> cancels[] = {
         [](QProgressDialog& progress) { progress.findChild<QPushButton*>()->click(); },
         [](QProgressDialog& progress) { QTest::keyClick(&progress, Qt::Key_Escape); },
@@ -137,7 +145,8 @@ TEST_F(ElevationCommand, CancelEndsTheProgramAndKeepsTheGrid) {
             }
         };
         Command([&](QDialog& dialog) {
-            Fill(dialog, silent);
+            Fill(dialog, kHop);
+            HoldChildren(form);
             QTimer::singleShot(50, &form, cancelWhenShown);
             Build(dialog);
         });

@@ -4,9 +4,11 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <random>
 #include <string>
@@ -79,6 +81,24 @@ TEST(EngineProcess, ExampleSetsShowEachMechanism) {
     }
 }
 
+// The interference factor of the open hop over the lake is shown for both types; its line says
+// whether the loss counts it (type 2, code 24 the same) or not (type 1, code 24 is 0).
+TEST(EngineProcess, TheInterferenceFactorLineSaysWhetherItIsCounted) {
+    struct Row { double type; const char* says; bool counted; };
+    for (const Row& r : {Row{2, "(учтен, код 24)", true}, Row{1, "(не учтен: тип РРВ не 2)", false}}) {
+        test::TempDir dir;
+        PutSet(dir, std::string(VAKREL_EXAMPLES) + "/sets/reflection");
+        dir.write("rrv.idn", ReplaceParameter(dir.read("rrv.idn"), 15, r.type));
+        ASSERT_EQ(RunEngine(dir), 0) << r.type;
+        const std::vector<RezLine> lines = ReadRez(dir);
+        const auto line208 = std::find_if(lines.begin(), lines.end(), [](const RezLine& l) { return l.code == 208; });
+        ASSERT_NE(line208, lines.end());
+        EXPECT_NE(line208->text.find(r.says), std::string::npos) << line208->text;
+        EXPECT_NE(line208->value, 0) << r.type;
+        EXPECT_EQ(Codes(lines).at(24), r.counted ? line208->value : 0) << r.type;
+    }
+}
+
 // Equal within what the printed values keep: four significant digits.
 void ExpectPrintedNear(double actual, double expected, const std::string& what) {
     EXPECT_NEAR(actual, expected, 1e-3 * std::fabs(expected) + 1e-9) << what;
@@ -106,6 +126,7 @@ void ExpectClearanceAndTimeBasesAgree(const std::map<int, double>& c, const std:
 }
 
 TEST(EngineProcess, EveryExampleSetWritesEveryCodeAndTheirRelationsHold) {
+    std::map<double, double> keByLength;  // k_e of eq (4) where the median k is not below it
     for (const std::string set : {"", "/sets/reflection", "/sets/closed", "/sets/troposcatter", "rain"}) {
         test::TempDir dir;
         PutSet(dir, VAKREL_EXAMPLES + (set == "rain" ? "" : set));
@@ -115,11 +136,32 @@ TEST(EngineProcess, EveryExampleSetWritesEveryCodeAndTheirRelationsHold) {
         const std::map<int, double> codes = Codes(ReadRez(dir));
         for (int code : kEveryCode) ASSERT_TRUE(codes.count(code)) << set << " code " << code;
         ExpectClearanceAndTimeBasesAgree(codes, set);
+        if (codes.at(216) < codes.at(5)) keByLength[codes.at(1)] = codes.at(216);
         if (set == "rain") {
             ASSERT_GT(codes.at(42), 0.001);
             ExpectPrintedNear(codes.at(225), 2.85 * std::pow(codes.at(42), 0.87), "P.841: pw = 2.85 p^0.87");
         }
     }
+    ASSERT_GE(keByLength.size(), 3u);
+    for (auto shorter = keByLength.begin(), longer = std::next(shorter); longer != keByLength.end(); ++shorter, ++longer)
+        EXPECT_LT(shorter->second, longer->second) << shorter->first << " km against " << longer->first << " km";
+}
+
+// A line-of-sight hop with more than two branches counts the two-branch improvement of P.530 and
+// says so; the bundled hop with 20 dBW more has a margin deep enough for the improvement to show.
+TEST(EngineProcess, ThreeBranchesOfALineOfSightHopClaimNoMoreThanTwo) {
+    std::map<int, std::map<int, double>> byOrder;
+    for (int order : {2, 3}) {
+        test::TempDir dir;
+        PutSet(dir, VAKREL_EXAMPLES);
+        dir.write("buf.ttx", ReplaceParameter(ReplaceParameter(dir.read("buf.ttx"), 14, 20.0), 28, order));
+        ASSERT_EQ(RunEngine(dir), 0) << order;
+        const std::vector<RezLine> lines = ReadRez(dir);
+        byOrder[order] = Codes(lines);
+        EXPECT_EQ(ReportSays(lines, "P.530 дает выигрыш только сдвоенного приема"), order == 3) << order;
+    }
+    EXPECT_GT(byOrder[2].at(43), 1);
+    for (int code : {43, 44, 231}) EXPECT_EQ(byOrder[3].at(code), byOrder[2].at(code)) << code;
 }
 
 // Both antennas raised by code 222 meet the criterion; 0.2 m less does not.
@@ -199,7 +241,9 @@ TEST(EngineProcess, DoubtfulInputsAreNamedWithWhatWasTaken) {
     for (const Row& r : {Row{15, "    7.000", "Внимание: тип РРВ (условие 1) = 7 вне 0..5: взят 0, выбор по профилю."},
                          Row{21, "   abc   ", "Внимание: rrv.idn, строка 21 (климатический фактор): \"abc\" не число, взято 0."},
                          Row{22, "    0.000", "коэффициент приземного преломления (условие 8) = 0 вне N0 > 0: взято 315"},
-                         Row{19, "    9.000", "тип неровностей ЕПР (условие 5) = 9 вне 0..3"}}) {
+                         Row{19, "    9.000", "тип неровностей ЕПР (условие 5) = 9 вне 0..3"},
+                         // the bundled hop's own rain: its margin lies beyond every attenuation of the law
+                         Row{28, "    2.000", "перерыв из-за дождя 0 % вне 0.001..1 % закона (34) P.530-19"}}) {
         test::TempDir dir;
         PutSet(dir, VAKREL_EXAMPLES);
         dir.write("rrv.idn", ReplaceParameter(rrv, r.line, r.value));
@@ -207,8 +251,9 @@ TEST(EngineProcess, DoubtfulInputsAreNamedWithWhatWasTaken) {
         EXPECT_TRUE(ReportSays(ReadRez(dir), r.says)) << r.says;
         EXPECT_NE(dir.read("out.json").find(std::string(r.says).substr(0, 20)), std::string::npos) << r.line;
     }
-    test::TempDir clean;
+    test::TempDir clean;  // the bundled hop under heavy rain, whose outage lies within the law's range
     PutSet(clean, VAKREL_EXAMPLES);
+    clean.write("rrv.idn", ReplaceParameter(ReplaceParameter(rrv, 28, 8.0), 29, 10.0));
     ASSERT_EQ(RunEngine(clean), 0);
     EXPECT_FALSE(ReportSays(ReadRez(clean), "Внимание"));
 }

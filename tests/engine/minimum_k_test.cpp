@@ -51,14 +51,12 @@ TEST(ObstructionKind, ARidgeIsIsolatedAndFlatGroundOrTwoRidgesAreExtended) {
     EXPECT_TRUE(extended(twoRidges));
 }
 
-TEST(ClearanceCase, FollowsClimateLengthAndObstruction) {
+TEST(ClearanceCase, FollowsTheObstructionInTheTemperateClimate) {
     using p530::ClearanceCase;
-    struct Row { bool tropical; double km; bool extended; ClearanceCase c; double fraction; };
-    for (const Row& r : {Row{false, 42, true, ClearanceCase::ExtendedObstruction, 0.3},
-                         Row{false, 42, false, ClearanceCase::SingleIsolatedObstacle, 0.0},
-                         Row{true, 42, false, ClearanceCase::Tropical, 0.6},
-                         Row{true, 25, true, ClearanceCase::ExtendedObstruction, 0.3}}) {
-        EXPECT_EQ(p530::ChooseClearanceCase(r.tropical, r.km, r.extended), r.c) << r.km;
+    struct Row { bool extended; ClearanceCase c; double fraction; };
+    for (const Row& r : {Row{true, ClearanceCase::ExtendedObstruction, 0.3},
+                         Row{false, ClearanceCase::SingleIsolatedObstacle, 0.0}}) {
+        EXPECT_EQ(p530::ChooseClearanceCase(r.extended), r.c) << r.extended;
         EXPECT_DOUBLE_EQ(p530::ClearanceAtMinimumK(r.c), r.fraction);
     }
 }

@@ -56,16 +56,13 @@ TEST(MultipathFading, ShallowFadesJoinTheDeepFadeLawAndReachAllTheTimeAtZero) {
         EXPECT_LT(pw, previous) << a;
         previous = pw;
     }
-}
-
-TEST(MultipathFading, AverageYearLowersTheDeepTailAndTheTransitionByTheConversionFactor) {
-    // P.530-17 §2.3.4: dG = 6.93049 dB (50°, 42 km, 0.48 mrad): deep fades 10^-0.693049 = 0.202745 of the
-    // worst month; the shallow range keeps its 63.2121 % at A = 0 and lies below the worst month between.
-    const p530::MultipathPath path{42, 8, 182, 202.2, p530::GeoclimaticFactor(-300, 20)};
-    EXPECT_NEAR(p530::FadeExceeded(path, 40, 6.930491), 4.55058e-3 * 0.202745, 1e-8);
-    EXPECT_NEAR(p530::FadeExceeded(path, 0, 6.930491), 63.2121, 1e-4);
-    for (double a : {5.0, 15.0, 25.0})
-        EXPECT_LT(p530::FadeExceeded(path, a, 6.930491), p530::FadeExceeded(path, a)) << a;
+    // dN1 = -2000 makes p0 about 1.7e6 %: p_t held at 99.9999 % (P.530-19 §2.3.2) and pw at 100 keep every
+    // depth a percentage of time.
+    const p530::MultipathPath extreme{42, 8, 182, 202.2, p530::GeoclimaticFactor(-2000, 20)};
+    for (double a = 0; a <= 50; a += 5) {
+        const double pw = p530::FadeExceeded(extreme, a);
+        EXPECT_TRUE(pw >= 0 && pw <= 100) << a << " dB: " << pw;
+    }
 }
 
 TEST(RainAttenuation, FollowsEquations32To34) {
@@ -90,13 +87,19 @@ TEST(RainAttenuation, OutageInvertsTheExceedanceLaw) {
     EXPECT_EQ(p530::PercentExceeded({20, 15, 0, 0, 1}, 10), 0);  // no rain
 }
 
-TEST(RainAttenuation, DistanceFactorStopsAtTwoAndAHalf) {
-    // 30 km at 4 GHz in 3 mm/h (alpha 1.60088): 0.477 30^0.633 3^(0.073 alpha) 4^0.123 - 10.579 (1 - e^-0.72)
-    // = 0.10829 < 0.4; at 5 GHz in 5 mm/h (alpha 1.69693) it is 0.68111, r = 1.46819.
-    const p838::RainCoefficients low = p838::HorizontalCoefficients(4);
-    EXPECT_EQ(p530::DistanceFactor({30, 4, 3, p838::SpecificAttenuation(low, 3), low.alpha}), 2.5);
-    const p838::RainCoefficients higher = p838::HorizontalCoefficients(5);
-    EXPECT_NEAR(p530::DistanceFactor({30, 5, 5, p838::SpecificAttenuation(higher, 5), higher.alpha}), 1.46819, 1e-4);
+TEST(RainAttenuation, DistanceFactorTakesTheLimitsOfStep3) {
+    // P.530-19 §2.4.1 step 3: eq (32) with f at least 6 GHz, d at most 30 km, R0.01 at least 3 mm/h,
+    // alpha that of the real frequency. 4 GHz (alpha 1.60088), 30 km, 3 mm/h: 0.477 30^0.633 3^(0.073 alpha)
+    // 6^0.123 - 10.579 (1 - e^-0.72) = 0.391480, r = 2.55441. 15 GHz (alpha 1.12328), 30 mm/h, 50 km taken as
+    // 30: 2.144233, r = 0.466367. 15 GHz, 20 km, 1 mm/h taken as 3: 0.818355, r = 1.221963.
+    struct Row { double km, ghz, rateMmH, r; };
+    for (const Row& row : {Row{30, 4, 3, 2.55441}, Row{50, 15, 30, 0.466367}, Row{20, 15, 1, 1.221963}}) {
+        const p838::RainCoefficients h = p838::HorizontalCoefficients(row.ghz);
+        EXPECT_NEAR(p530::DistanceFactor({row.km, row.ghz, row.rateMmH, p838::SpecificAttenuation(h, row.rateMmH),
+                                          h.alpha}),
+                    row.r, 1e-5)
+            << row.km << " km " << row.ghz << " GHz " << row.rateMmH << " mm/h";
+    }
 }
 
 TEST(RainRate, OneClimateForTheYearHasTheLogNormalClosedForm) {
@@ -108,15 +111,21 @@ TEST(RainRate, OneClimateForTheYearHasTheLogNormalClosedForm) {
     EXPECT_EQ(p837::RainRateExceeded(0, 0, 0.01), 0);
 }
 
-TEST(Troposcatter, MedianLossFollowsTheP617Law) {
-    // d 200 km, f 2000 MHz, ae 8500 km, horizons 0: theta = 23.5294 mrad; F = 0.18*320 - 0.23*40 = 48.4;
-    // Lc = 0.07 e^(0.055*80) = 5.70156; L50 = F + 22 log 2000 + 35 log theta + 17 log 200 + Lc = 213.848 dB.
-    const p617::TroposcatterPath path{200, 2000, 8500, 0, 0, 0, 0, 0, 320, 40, 40, 40};
-    EXPECT_NEAR(p617::ScatterAngleMrad(path), 23.5294, 1e-4);
+TEST(Troposcatter, MedianLossFollowsEquation4OfP617_6) {
+    // f 2000 MHz, ae 8500 km, N0 320, dN 40, Gt = Gr = 40 dB: F = 0.18*320 - 0.23*40 = 48.4, 22 log 2000 =
+    // 72.6227, Lc = 0.07 e^(0.055*80) = 5.70156. d 200 km, horizons 0: theta = 23.5294 mrad, theta^2 + 7 theta
+    // + 4 = 722.339, 17.5 log = 50.0280, 17 log 200 = 39.1175: L50 = 215.8697 dB. d 50 km with horizons at
+    // the other antenna (-500*50/8500 = -2.941176 each): theta = 0, 17.5 log 4 = 10.5360, 17 log 50 = 28.8825:
+    // L50 = 166.1428 dB, where a law in 35 log theta has no value.
+    struct Row { double km, horizonMrad, thetaMrad, medianDb; };
+    for (const Row& r : {Row{200, 0, 23.5294, 215.8697}, Row{50, -500.0 * 50 / 8500, 0, 166.1428}}) {
+        const p617::TroposcatterPath path{r.km, 2000, 8500, r.horizonMrad, r.horizonMrad, 0, 0, 0, 320, 40, 40, 40};
+        EXPECT_NEAR(p617::ScatterAngleMrad(path), r.thetaMrad, 1e-4) << r.km;
+        EXPECT_NEAR(p617::LossNotExceeded(path, 50), r.medianDb, 1e-3) << r.km;
+        EXPECT_GT(p617::LossNotExceeded(path, 99), p617::LossNotExceeded(path, 50)) << r.km;
+        EXPECT_LT(p617::LossNotExceeded(path, 1), p617::LossNotExceeded(path, 50)) << r.km;
+    }
     EXPECT_NEAR(p617::CouplingLoss(40, 40), 5.70156, 1e-5);
-    EXPECT_NEAR(p617::LossNotExceeded(path, 50), 213.848, 1e-3);
-    EXPECT_GT(p617::LossNotExceeded(path, 99), p617::LossNotExceeded(path, 50));
-    EXPECT_LT(p617::LossNotExceeded(path, 1), p617::LossNotExceeded(path, 50));
 }
 
 TEST(TroposcatterFading, WithoutSlowFadingIsTheRayleighLawOfEachBranch) {

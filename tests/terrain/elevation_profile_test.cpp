@@ -93,6 +93,14 @@ struct Terrain : testing::Test {
         test::WriteGeoTiff(dir.file("gap/north_east.tif"), northEast, kPlane);
         return dir.file("gap");
     }
+    // One SRTM tile (55-56 N, 37-38 E) alone in its folder, without the side file (.aux.xml) that
+    // would send it to GDAL's SRTM driver.
+    std::string HgtTile() {
+        std::filesystem::create_directory(dir.file("tile"));
+        const std::string tile = test::WriteHgtTile(dir.file("tile"), 55, 37, kWaves);
+        std::filesystem::remove(tile + ".aux.xml");
+        return tile;
+    }
     // Two SRTM tiles side by side (37-38 E and 38-39 E) in one folder, with a text beside them.
     std::string HgtFolder() {
         std::filesystem::create_directory(dir.file("srtm"));
@@ -123,6 +131,8 @@ TEST_F(Terrain, HeightsFollowTheSurfaceAlongTheGeodesic) {
          {55.85, 37.05}, {55.85, 37.45}, EastWestMetres(0.001, 55.85), 0.2},
         {"two SRTM tiles, across their edge", [](Terrain& t) { return t.HgtFolder(); }, kWaves,
          {55.5, 37.8}, {55.6, 38.2}, EastWestMetres(1.0 / 1200, 55.55), 0.75},
+        {"one SRTM tile, read as its raw grid", [](Terrain& t) { return t.HgtTile(); }, kWaves,
+         {55.2, 37.1}, {55.5, 37.6}, EastWestMetres(1.0 / 1200, 55.35), 0.75},
         {"along the edge of a tile, beside a gap and then beside the next tile",
          [](Terrain& t) { return t.TilesWithGap(); }, kPlane,
          {55.75, 37.2497}, {55.98, 37.2497}, EastWestMetres(0.001, 55.865), 0.7},
@@ -147,6 +157,27 @@ TEST_F(Terrain, HeightsFollowTheSurfaceAlongTheGeodesic) {
             ASSERT_EQ(p.typeCode, 0);
             ASSERT_EQ(p.objectHeight, 0);
         }
+    }
+}
+
+// The raw read of an SRTM tile against GDAL's SRTMHGT driver, which reads the same tile once a
+// side file (.aux.xml) lies beside it: on a surface that changes by about 100 m from one cell
+// to the next, any shift of the grid would show.
+TEST_F(Terrain, AnSrtmTileReadRawGivesTheHeightsOfGdalsDriver) {
+    const Surface steep = [](double lat, double lon) { return 2000 + 1500 * std::sin(90 * lat) * std::cos(70 * lon); };
+    std::filesystem::create_directory(dir.file("raw"));
+    std::filesystem::create_directory(dir.file("driver"));
+    const std::string raw = test::WriteHgtTile(dir.file("raw"), 55, 37, steep);
+    std::filesystem::remove(raw + ".aux.xml");
+    const std::string driver = test::WriteHgtTile(dir.file("driver"), 55, 37, steep);
+    dir.write("driver/N55E037.hgt.aux.xml", "<PAMDataset></PAMDataset>\n");
+    for (const auto& [from, to] : {std::pair<GeoPoint, GeoPoint>{{55.2, 37.1}, {55.5, 37.6}},
+                                   {{55.0004, 37.0004}, {55.9996, 37.0004}},  // along the western edge
+                                   {{55.9995, 37.0005}, {55.9995, 37.3}}}) {  // along the northern edge
+        const auto a = BuildProfile(Request(from, to, raw)).data.points;
+        const auto b = BuildProfile(Request(from, to, driver)).data.points;
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t i = 0; i < a.size(); ++i) ASSERT_EQ(a[i].groundHeight, b[i].groundHeight) << i;
     }
 }
 

@@ -1,10 +1,14 @@
 // vakrel-profile as a user runs it: the file it writes reads back through the profile reader
 // with both ends and the sources in its header; a refusal or a wrong command line writes
-// nothing and leaves an existing file as it was.
+// nothing and leaves an existing file as it was; a raster it must not trust (heights that are no
+// terrain, sources on the network, pipes) is refused without hanging and without writing.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
+#include <filesystem>
+#include <limits>
 
 #include "codepage.h"
 #include "elevation_profile.h"
@@ -95,6 +99,83 @@ TEST_F(ProfileProgram, RefusedRunsLeaveTheOldFile) {
         EXPECT_EQ(run.err.rfind("vakrel-profile: ", 0), 0u) << run.err;
         EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
         EXPECT_EQ(dir.read("prf.idn"), "the old profile\r\n");
+    }
+}
+
+// Every row is run as a program with a time limit, so that a hang fails the row. No row needs
+// the network: sources on it must be refused before any connection.
+TEST_F(ProfileProgram, RastersItMustNotTrustAreRefusedAndNothingIsWritten) {
+    const auto constant = [&](const std::string& name, double metres) {
+        const test::GridSpec grid{37.0, 56.0, 0.001, 500, 300, "WGS84", std::nullopt};  // no nodata
+        test::WriteGeoTiff(dir.file(name), grid, [=](double, double) { return metres; });
+        return dir.file(name);
+    };
+    // NaN only in the column west of the first point's nearest cell: one of its four cells.
+    const test::GridSpec grid{37.0, 56.0, 0.001, 500, 300, "WGS84", std::nullopt};
+    test::WriteGeoTiff(dir.file("nan_beside.tif"), grid, [](double lat, double lon) {
+        return lon > 37.049 && lon < 37.050 ? std::numeric_limits<double>::quiet_NaN() : kPlane(lat, lon);
+    });
+    const auto vrt = [&](const std::string& name, const std::string& source, bool relative) {
+        dir.write(name,
+                  "<VRTDataset rasterXSize=\"500\" rasterYSize=\"300\"><SRS>EPSG:4326</SRS>"
+                  "<GeoTransform>37, 0.001, 0, 56, 0, -0.001</GeoTransform>"
+                  "<VRTRasterBand dataType=\"Float32\" band=\"1\"><SimpleSource><SourceFilename relativeToVRT=\"" +
+                      std::string(relative ? "1" : "0") + "\">" + source +
+                      "</SourceFilename><SourceBand>1</SourceBand></SimpleSource></VRTRasterBand></VRTDataset>");
+        return dir.file(name);
+    };
+    ASSERT_EQ(::mkfifo(dir.file("pipe.tif").c_str(), 0600), 0);
+    test::WriteGeoTiff(dir.file("side.tif"), grid, kPlane);
+    ASSERT_EQ(::mkfifo(dir.file("side.tif.aux.xml").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.file("dem"));
+    vrt("dem/remote.vrt", "/vsicurl/http://127.0.0.1:9/dem.tif", false);
+
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::string first = "точка пути 55.800000,37.050000";
+    const std::string range = "вне пределов -500...9000 м";
+    const std::string local = "читаются только локальные файлы";
+    const struct {
+        const char* name;
+        std::string dem;
+        std::vector<std::string> said;
+        std::string from = "55.8,37.05";
+    } rows[] = {
+        {"float fill value", constant("fill.tif", 3.4e38), {first, "высота 3.4e+38 м", range}},
+        {"negative fill value", constant("negfill.tif", -3.4e38), {first, "-3.4e+38 м", range}},
+        {"infinity", constant("inf.tif", inf), {first, "inf м", range}},
+        {"NaN", constant("nan.tif", std::numeric_limits<double>::quiet_NaN()), {first, "не число (NaN)"}},
+        {"NaN among the four cells",
+         dir.file("nan_beside.tif"),
+         {"точка пути 55.800000,37.050200", "NaN"},
+         "55.8,37.0502"},
+        {"1e29", constant("e29.tif", 1e29), {first, "высота 1e+29 м", range}},
+        {"9500 m", constant("high.tif", 9500), {first, "высота 9500 м", range}},
+        {"-600 m", constant("low.tif", -600), {first, "высота -600 м", range}},
+        {"VRT with a /vsicurl/ source",
+         vrt("curl.vrt", "/vsicurl/http://127.0.0.1:9/dem.tif", false),
+         {dir.file("curl.vrt"), "/vsicurl/http://127.0.0.1:9/dem.tif", local}},
+        {"VRT with an http source",
+         vrt("http.vrt", "http://127.0.0.1:9/dem.tif", false),
+         {dir.file("http.vrt"), "http://127.0.0.1:9/dem.tif", local}},
+        {"VRT of a folder with a /vsicurl/ source", dir.file("dem"), {dir.file("dem/remote.vrt"), "/vsicurl/", local}},
+        {"VRT whose source is a FIFO",
+         vrt("fifo.vrt", "pipe.tif", true),
+         {dir.file("fifo.vrt"), dir.file("pipe.tif"), "не обычный файл"}},
+        {"a FIFO as the elevation raster", dir.file("pipe.tif"), {dir.file("pipe.tif"), "не обычный файл"}},
+        {"a FIFO GDAL would open beside the raster",
+         dir.file("side.tif"),
+         {dir.file("side.tif"), "side.tif.aux.xml", "канал или устройство"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove(output);
+        const test::ProgramRun run = test::RunProfileProgram(
+            dir, {"--from", row.from, "--to", "55.9,37.45", "--dem", row.dem, "-o", output}, 20);
+        EXPECT_FALSE(run.timedOut) << "hangs";
+        EXPECT_EQ(run.exitCode, 1) << run.err;
+        EXPECT_EQ(run.err.rfind("vakrel-profile: ", 0), 0u) << run.err;
+        for (const std::string& part : row.said) EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
+        EXPECT_FALSE(dir.exists("prf.idn"));
     }
 }
 
