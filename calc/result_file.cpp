@@ -2,33 +2,40 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "codepage.h"
 #include "io_error.h"
 #include "number_format.h"
+#include "result_layout.h"
 #include "text_file.h"
 
 namespace vakrel {
 
 namespace {
 
-constexpr std::size_t kCodeColumn = 2;    // 0-based column 3
-constexpr std::size_t kCodeWidth = 3;     // columns 3-5
-constexpr std::size_t kFieldColumn = 65;  // 0-based column 66
-constexpr std::size_t kFieldWidth = 10;   // columns 66-75
-
 // Which list a coded line feeds and with what.
 enum class Role { Count, Distance, Offset };
-struct Code {
-    const char* text;
-    ResultListId list;
+struct ListLine {
+    std::size_t list;
     Role role;
 };
-constexpr Code kCodes[] = {
-    {" 58", kListA, Role::Count}, {"102", kListA, Role::Distance}, {"103", kListA, Role::Offset},
-    {" 59", kListB, Role::Count}, {" 89", kListB, Role::Distance}, {" 91", kListB, Role::Offset},
-    {" 60", kListC, Role::Count}, {" 75", kListC, Role::Distance}, {" 81", kListC, Role::Offset},
-};
+
+// The list line whose code stands in the code columns as written: right-aligned in 3 columns.
+std::optional<ListLine> ListLineOf(std::string_view codeColumns) {
+    if (codeColumns.size() != kRezCodeWidth) return std::nullopt;
+    const auto written = [&](int code) {
+        const std::string digits = std::to_string(code);
+        return codeColumns == std::string(kRezCodeWidth - digits.size(), ' ') + digits;
+    };
+    for (std::size_t list = 0; list < kResultListCodes.size(); ++list) {
+        const ResultListCodes& codes = kResultListCodes[list];
+        if (written(codes.count)) return ListLine{list, Role::Count};
+        if (written(codes.distance)) return ListLine{list, Role::Distance};
+        if (written(codes.offset)) return ListLine{list, Role::Offset};
+    }
+    return std::nullopt;
+}
 
 // The whole number a count field begins with: leading blanks skipped, the rest ignored.
 long LeadingWholeNumber(const std::string& field) {
@@ -65,22 +72,21 @@ ResultFile ParseResultFile(std::string_view bytes, const std::string& path) {
     while (!in.AtEnd()) {
         if (result.lines.size() == kMaxShownLines) throw IoError(kTooManyLinesMessage, path);
         std::string line = ReportLine(in.NextLine());
-        const std::string_view code = std::string_view(line).substr(std::min(kCodeColumn, line.size()), kCodeWidth);
-        for (const Code& c : kCodes) {
-            if (code != c.text) continue;
-            std::string field = line.size() > kFieldColumn ? line.substr(kFieldColumn, kFieldWidth) : "";
+        const std::string_view code =
+            std::string_view(line).substr(std::min(kRezCodeColumn, line.size()), kRezCodeWidth);
+        if (const auto listLine = ListLineOf(code)) {
+            std::string field = line.size() > kRezValueColumn ? line.substr(kRezValueColumn, kRezValueWidth) : "";
             std::replace(field.begin(), field.end(), ',', '.');
-            ResultList& list = result.lists[c.list];
-            ListCursor& cursor = cursors[c.list];
-            if (c.role == Role::Count) {
+            ResultList& list = result.lists[listLine->list];
+            ListCursor& cursor = cursors[listLine->list];
+            if (listLine->role == Role::Count) {
                 cursor.announced = LeadingWholeNumber(field);
                 list.count = static_cast<int>(std::clamp<long>(cursor.announced, 0, kResultListCapacity));
             } else {
-                Store(list, cursor, c.role, field);
+                Store(list, cursor, listLine->role, field);
             }
-            break;
         }
-        if (line.size() > kReportWidth) line.resize(kReportWidth);
+        if (line.size() > kRezWidth) line.resize(kRezWidth);
         result.lines.push_back(std::move(line));
     }
     return result;

@@ -8,15 +8,13 @@
 #include <vector>
 
 #include "hop_model.h"
+#include "result_layout.h"
 #include "working_files.h"
 
 namespace vakrel {
 
-// Columns of a result line the report shows.
-inline constexpr std::size_t kReportWidth = 76;
-
 struct ResultFile {
-    std::vector<std::string> lines;  // code page 1251 as shown, each cut to 76 characters
+    std::vector<std::string> lines;  // code page 1251 as shown, each cut to kRezWidth characters
     std::array<ResultList, 3> lists;  // A, B, C
 };
 

@@ -16,11 +16,10 @@
 #include "rez_json.h"
 #include "rez_report.h"
 #include "text_file.h"
+#include "working_files.h"
 
 namespace {
 
-constexpr const char* kResultFile = "vakrel.rez";
-constexpr const char* kConditionsFile = "rrv.idn";
 
 constexpr const char* kUsage =
     "usage: vakrel.exe buf.prf buf.ttx [--json FILE]\n"
@@ -66,7 +65,7 @@ int Calculate(const std::string& profilePath, const std::string& stationPath, co
     std::vector<std::string> warnings;
     std::string error;
     try {
-        const vakrel::HopInputs inputs = vakrel::ReadHopInputs(profilePath, stationPath, kConditionsFile);
+        const vakrel::HopInputs inputs = vakrel::ReadHopInputs(profilePath, stationPath, vakrel::kWorkingConditions);
         const vakrel::HopResult hop = vakrel::CalculateHop(inputs);
         report = vakrel::BuildReport(inputs, hop);
         warnings = hop.warnings;
@@ -74,7 +73,7 @@ int Calculate(const std::string& profilePath, const std::string& stationPath, co
         error = e.what();
         report = vakrel::BuildErrorReport(error);
     }
-    if (!WriteOrSay(kResultFile, report.bytes())) return 2;
+    if (!WriteOrSay(vakrel::kResultFile, report.bytes())) return 2;
     if (jsonPath && !WriteOrSay(jsonPath, vakrel::FormatJson(report, warnings, error))) return 2;
     return error.empty() ? 0 : 1;
 }

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     FUZZ_CHECK(read.lines.size() == lines);
-    for (const auto& line : read.lines) FUZZ_CHECK(line.size() <= vakrel::kReportWidth);
+    for (const auto& line : read.lines) FUZZ_CHECK(line.size() <= vakrel::kRezWidth);
 
     vakrel::RezText rez;
     rez.Line("written again");

@@ -15,6 +15,7 @@
 #include "profile_file.h"
 #include "source_data_save.h"
 #include "station_file.h"
+#include "temp_dir.h"
 #include "text_file.h"
 
 namespace vakrel::test {
@@ -23,7 +24,6 @@ namespace {
 
 constexpr std::size_t kLargeLine = 16u << 20;
 
-using test::Example;
 
 // The message of an IoError thrown by `write`, empty when it returned.
 template <class Write>
