@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "earth_radius.h"
+#include "station_file.h"
 
 namespace vakrel {
 
@@ -54,12 +55,12 @@ StationParameters InterpretStation(const std::array<double, 15>& v) {
     s.txPowerDbw = v[0];
     s.txGainDb = v[1];
     s.txFeederLossDb = v[3];
-    s.txAntennaHeightM = v[4];
+    s.txAntennaHeightM = v[kAntenna1HeightParam - 1];
     s.sensitivityDbw = v[5];
     s.rxGainDb = v[6];
     s.rxFeederLossDb = v[8];
-    s.rxAntennaHeightM = v[9];
-    s.frequencyMHz = v[10];
+    s.rxAntennaHeightM = v[kAntenna2HeightParam - 1];
+    s.frequencyMHz = v[kFrequencyParam - 1];
     s.requiredReliabilityPct = v[11];
     s.precedingReliabilityPct = v[12] > 0 && v[12] <= 100 ? v[12] : 100;
     s.digital = TruncateToInt(v[13]) == 1;
