@@ -19,7 +19,6 @@ function(vakrel_add_test name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} vakrel_test_plain)
   endif()
   target_compile_definitions(${name} PRIVATE
-    VAKREL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
     VAKREL_EXAMPLES="${PROJECT_SOURCE_DIR}/examples"
     VAKREL_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   # Listed when ctest runs, not at build time, so that building a test program does not run it.
