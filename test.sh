@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything (the tests too) with warnings as errors, and runs
-# every test through ctest without a display.
+# every test through ctest without a display, the replays of the fuzz targets on their seeds too.
 #   SANITIZE=1 ./test.sh   the same tests built with AddressSanitizer and UBSan (build-sanitize/)
 #   FUZZ=1 ./test.sh       also a short run of every fuzz target
 set -euo pipefail
