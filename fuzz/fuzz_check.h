@@ -21,7 +21,7 @@ inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
 }
 
 // Inputs that stand for several files hold them one after the other, separated by this line.
-// scripts/fuzz builds the seeds of such targets from examples/ with the same separator.
+// fuzz/make-seeds.sh builds the seeds of such targets from examples/ with the same separator.
 inline constexpr std::string_view kPartSeparator = "\n--8<--\n";
 
 // The first `count` parts of `input`; missing parts are empty, the last part takes the rest.
