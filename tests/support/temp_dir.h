@@ -23,7 +23,7 @@ private:
     std::string path_;
 };
 
-// Reads a file of the source tree (tests/data or examples), failing the test when it is missing.
+// Reads a file of the source tree, failing the test when it is missing.
 std::string ReadSourceFile(const std::string& path);
 // A file of the bundled example set.
 std::string Example(const std::string& name);
