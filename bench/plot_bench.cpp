@@ -1,7 +1,7 @@
 // The profile plot: one drawing of a 1000-point profile with every object code, the scale on
 // with curved level lines, into a 1920 × 1080 picture, beside a plain fill of that picture; the
-// same for profiles of absurd heights and distances; and one click on a spin control of the main window, from the handler to the
-// new picture on the widget.
+// same for profiles of absurd heights and distances; and one click on a spin control of the main
+// window, from the handler to the new picture on the widget.
 
 #include <benchmark/benchmark.h>
 
