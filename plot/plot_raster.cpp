@@ -98,6 +98,17 @@ void PlotRaster::Column(int x, int y0, int y1, QRgb colour) {
     for (int y = lo; y <= hi; ++y) Row(y)[x] = colour;
 }
 
+void PlotRaster::CopyPainted(const QImage& block, int x, int y) {
+    const int left = std::max(x, 0), right = std::min(x + block.width(), width_);
+    const int top = std::max(y, 0), bottom = std::min(y + block.height(), height_);
+    for (int row = top; row < bottom; ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(block.constScanLine(row - y)) - x;
+        QRgb* to = Row(row);
+        for (int col = left; col < right; ++col)
+            if (qAlpha(from[col]) != 0) to[col] = from[col];
+    }
+}
+
 PlotRaster::Span PlotRaster::QuadSpan(int c0, int a0, int b0, int c1, int a1, int b1, int c) {
     if (c0 == c1) return {std::min({a0, b0, a1, b1}), std::max({a0, b0, a1, b1})};
     const Span upper = EdgeSpan(c0, a0, c1, a1, c);

@@ -34,6 +34,9 @@ public:
     void InvertLine(QPoint from, QPoint to);
     // Rows y0..y1 (either order, both included) of column x.
     void Column(int x, int y0, int y1, QRgb colour);
+    // Copies the painted pixels of `block` (premultiplied, each pixel opaque or transparent) with
+    // its top-left corner at (x, y); its transparent pixels leave the picture as it is.
+    void CopyPainted(const QImage& block, int x, int y);
 
     // The rows that a quadrilateral with vertical sides covers in one of its columns: every row
     // from its upper edge to its lower edge, both edge lines included.

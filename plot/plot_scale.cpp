@@ -1,11 +1,7 @@
 #include "plot_scale.h"
 
-#include <QFont>
-#include <QFontMetrics>
-#include <QGuiApplication>
-#include <QPainter>
-#include <QRect>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "number_format.h"
@@ -20,30 +16,24 @@ namespace {
 constexpr int kMargin = 26;
 constexpr int kTopRow = 20;
 
-QString Number(long double value, char separator) {
-    return QString::fromStdString(FormatGeneral(static_cast<double>(value), separator));
-}
-
-QRect TextCell(const QFontMetrics& metrics, int x, int y, const QString& text) {
-    return QRect(x, y, metrics.horizontalAdvance(text), metrics.height());
-}
+std::string Number(long double value, char separator) { return FormatGeneral(static_cast<double>(value), separator); }
 
 // One row or column of numbers: each is drawn only when it fits (NumberFits) beside the last
 // one drawn there and the unit marks.
 class NumberLine {
 public:
-    NumberLine(QPainter& painter, const QRect& meterMark, const QRect& kmMark)
-        : painter_(painter), meterMark_(meterMark), kmMark_(kmMark) {}
+    NumberLine(PlotTexts& texts, const QRect& meterMark, const QRect& kmMark)
+        : texts_(texts), meterMark_(meterMark), kmMark_(kmMark) {}
 
-    void Draw(int x, int y, const QString& text) {
-        const QRect cell = TextCell(painter_.fontMetrics(), x, y, text);
+    void Draw(int x, int y, const std::string& text) {
+        const QRect cell = texts_.Cell(x, y, text);
         if (!NumberFits(cell, previous_, meterMark_, kmMark_)) return;
-        DrawPlotText(painter_, x, y, text);
+        texts_.Draw(x, y, text);
         previous_ = cell;
     }
 
 private:
-    QPainter& painter_;
+    PlotTexts& texts_;
     QRect meterMark_, kmMark_;
     QRect previous_;
 };
@@ -69,21 +59,7 @@ bool NumberFits(const QRect& cell, const QRect& previous, const QRect& meterMark
     return !cell.intersects(previous) && !cell.intersects(meterMark) && !cell.intersects(kmMark);
 }
 
-QFont PlotFont() {
-    QFont font = QGuiApplication::font();
-    font.setPointSize(8);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
-
-void DrawPlotText(QPainter& painter, int x, int y, const QString& text) {
-    const QFontMetrics metrics = painter.fontMetrics();
-    painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), Qt::white);
-    painter.setPen(Qt::black);
-    painter.drawText(x, y + metrics.ascent(), text);
-}
-
-void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
+void DrawScale(PlotRaster& raster, PlotTexts& texts, const ScaleInput& in) {
     const int W = in.width;
     const int H = in.height;
     const double stepX = ScaleStep(in.kx);
@@ -91,15 +67,13 @@ void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
     double yStart = static_cast<double>(std::trunc(static_cast<long double>(in.ymin) / stepY) * stepY);
     if (yStart < in.ymin) yStart = static_cast<double>(static_cast<long double>(yStart) + stepY);
 
-    painter.setFont(PlotFont());
-
-    const QString meters = QStringLiteral("[м]"), kilometres = QStringLiteral("[км]");
-    DrawPlotText(painter, 4, 6, meters);
-    DrawPlotText(painter, W - 22, H - 20, kilometres);
-    const QRect meterMark = TextCell(painter.fontMetrics(), 4, 6, meters);
-    const QRect kmMark = TextCell(painter.fontMetrics(), W - 22, H - 20, kilometres);
-    NumberLine bottom(painter, meterMark, kmMark), top(painter, meterMark, kmMark);
-    NumberLine left(painter, meterMark, kmMark), right(painter, meterMark, kmMark);
+    const std::string meters = "[м]", kilometres = "[км]";
+    texts.Draw(4, 6, meters);
+    texts.Draw(W - 22, H - 20, kilometres);
+    const QRect meterMark = texts.Cell(4, 6, meters);
+    const QRect kmMark = texts.Cell(W - 22, H - 20, kilometres);
+    NumberLine bottom(texts, meterMark, kmMark), top(texts, meterMark, kmMark);
+    NumberLine left(texts, meterMark, kmMark), right(texts, meterMark, kmMark);
 
     // Distance ticks. Ticks whose number would start right of the picture show nothing.
     const long double lastTick = std::trunc(static_cast<long double>(in.length) / stepX);
@@ -108,7 +82,7 @@ void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
         const int col = kMargin + TruncPixel(distance * in.kx);
         if (col - 5 >= W) break;
         if (kMargin < col && col < W - kMargin) raster.InvertLine({col, H - 19}, {col, 18});
-        const QString text = Number(distance, in.separator);
+        const std::string text = Number(distance, in.separator);
         bottom.Draw(col - 5, H - 18, text);
         if (i > 0) top.Draw(col - 5, 6, text);
     }
@@ -132,7 +106,7 @@ void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
 
     // Level lines, from yStart up. Rows go up as the heights rise; a level far enough above the
     // picture shows nothing, nor does any after it.
-    const int textHeight = painter.fontMetrics().height();
+    const int textHeight = texts.height();
     const int y0 = H - 20 - TruncPixel((static_cast<long double>(yStart) - in.ymin) * in.ky);
     for (long long i = 0; static_cast<long double>(in.ymax) - yStart >= static_cast<long double>(i) * stepY; ++i) {
         const long double level = static_cast<long double>(i) * stepY;
@@ -150,7 +124,7 @@ void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
         } else if (kTopRow < y && y < H - 20) {
             raster.InvertLine({kMargin, y}, {W - kMargin, y});
         }
-        const QString text = Number(static_cast<long double>(yStart) + level, in.separator);
+        const std::string text = Number(static_cast<long double>(yStart) + level, in.separator);
         left.Draw(1, y - 5, text);
         right.Draw(W - 24, y - 5, text);
     }
