@@ -19,7 +19,10 @@ void PlotRaster::Fill(QRgb colour) {
 }
 
 // Steps along the major axis; the other coordinate is kept as a quotient and remainder of
-// (2 × k × minor + major) / (2 × major), advanced without dividing at each step.
+// (2 × k × minor + major) / (2 × major), advanced without dividing at each step, and the pixel
+// as its index in the picture, so that a step costs a few additions. A line is only a few
+// pixels long more often than not: the division is made only for one that enters the picture
+// after its start.
 template <typename Plot>
 void PlotRaster::Walk(QPoint from, QPoint to, Plot plot) {
     long long x0 = from.x(), y0 = from.y();
@@ -36,36 +39,42 @@ void PlotRaster::Walk(QPoint from, QPoint to, Plot plot) {
     const int sMajor = xMajor ? sx : sy;
     const int sMinor = xMajor ? sy : sx;
     const long long extent = xMajor ? width_ : height_;
-    const long long extentMinor = xMajor ? height_ : width_;
+    const unsigned long long extentMinor = xMajor ? height_ : width_;
     const long long first = sMajor > 0 ? std::max(0LL, -start) : std::max(0LL, start - (extent - 1));
     const long long last = std::min(major - 1, sMajor > 0 ? extent - 1 - start : start);
     if (first > last) return;
     const long long denominator = 2 * major;
-    const long long numerator = 2 * first * minor + major;
-    long long offset = numerator / denominator;
-    long long remainder = numerator % denominator;
-    const long long origin = xMajor ? y0 : x0;
+    long long offset = 0, remainder = major;  // step 0
+    if (first > 0) {
+        const long long numerator = 2 * first * minor + major;
+        offset = numerator / denominator;
+        remainder = numerator % denominator;
+    }
+    long long n = (xMajor ? y0 : x0) + sMinor * offset;  // the minor coordinate
+    const long long m = start + sMajor * first;           // the major one
+    const long long rowStep = stride_ / static_cast<qsizetype>(sizeof(QRgb));
+    long long index = xMajor ? n * rowStep + m : m * rowStep + n;
+    const long long majorStep = xMajor ? sMajor : sMajor * rowStep;
+    const long long minorStep = xMajor ? sMinor * rowStep : sMinor;
+    auto* pixels = reinterpret_cast<QRgb*>(bits_);
     for (long long k = first; k <= last; ++k) {
-        const long long m = start + sMajor * k;
-        const long long n = origin + sMinor * offset;
-        if (n >= 0 && n < extentMinor) {
-            if (xMajor) plot(static_cast<int>(m), static_cast<int>(n));
-            else plot(static_cast<int>(n), static_cast<int>(m));
-        }
+        if (static_cast<unsigned long long>(n) < extentMinor) plot(pixels[index]);
+        index += majorStep;
         remainder += 2 * minor;
         if (remainder >= denominator) {  // minor <= major: at most one step at a time
             remainder -= denominator;
-            ++offset;
+            n += sMinor;
+            index += minorStep;
         }
     }
 }
 
 void PlotRaster::Line(QPoint from, QPoint to, QRgb colour) {
-    Walk(from, to, [this, colour](int x, int y) { Row(y)[x] = colour; });
+    Walk(from, to, [colour](QRgb& pixel) { pixel = colour; });
 }
 
 void PlotRaster::InvertLine(QPoint from, QPoint to) {
-    Walk(from, to, [this](int x, int y) { Row(y)[x] ^= kInvertMask; });
+    Walk(from, to, [](QRgb& pixel) { pixel ^= kInvertMask; });
 }
 
 void PlotRaster::CopyPainted(const QImage& block, int x, int y) {
