@@ -77,6 +77,14 @@ void PlotRaster::InvertLine(QPoint from, QPoint to) {
     Walk(from, to, [](QRgb& pixel) { pixel ^= kInvertMask; });
 }
 
+void PlotRaster::InvertColumns(const std::vector<int>& columns, int top, int bottom) {
+    for (int y = std::max(top, 0); y <= std::min(bottom, height_ - 1); ++y) {
+        QRgb* line = Row(y);
+        for (const int x : columns)
+            if (x >= 0 && x < width_) line[x] ^= kInvertMask;
+    }
+}
+
 void PlotRaster::CopyPainted(const QImage& block, int x, int y) {
     const int left = std::max(x, 0), right = std::min(x + block.width(), width_);
     const int top = std::max(y, 0), bottom = std::min(y + block.height(), height_);

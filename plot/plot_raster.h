@@ -33,6 +33,9 @@ public:
     void Line(QPoint from, QPoint to, QRgb colour);
     // The same pixels as Line, each turned into its inverse colour.
     void InvertLine(QPoint from, QPoint to);
+    // Rows `top` to `bottom` (both included) of each of `columns` inverted, row by row: the
+    // pixels of vertical lines with far fewer cache misses than one line after the other.
+    void InvertColumns(const std::vector<int>& columns, int top, int bottom);
     // Rows y0..y1 (either order, both included) of column x.
     void Column(int x, int y0, int y1, QRgb colour) {
         if (x < 0 || x >= width_) return;

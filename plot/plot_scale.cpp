@@ -59,33 +59,79 @@ bool NumberFits(const QRect& cell, const QRect& previous, const QRect& meterMark
     return !cell.intersects(previous) && !cell.intersects(meterMark) && !cell.intersects(kmMark);
 }
 
-void DrawScale(PlotRaster& raster, PlotTexts& texts, const ScaleInput& in) {
-    const int W = in.width;
-    const int H = in.height;
-    const double stepX = ScaleStep(in.kx);
-    const double stepY = ScaleStep(in.ky);
-    double yStart = static_cast<double>(std::trunc(static_cast<long double>(in.ymin) / stepY) * stepY);
-    if (yStart < in.ymin) yStart = static_cast<double>(static_cast<long double>(yStart) + stepY);
+namespace {
 
+// The unit marks, drawn first; no number may cover them.
+struct UnitMarks {
+    QRect meters, kilometres;
+};
+
+UnitMarks DrawUnitMarks(PlotTexts& texts, int W, int H) {
     const std::string meters = "[м]", kilometres = "[км]";
     texts.Draw(4, 6, meters);
     texts.Draw(W - 22, H - 20, kilometres);
-    const QRect meterMark = texts.Cell(4, 6, meters);
-    const QRect kmMark = texts.Cell(W - 22, H - 20, kilometres);
-    NumberLine bottom(texts, meterMark, kmMark), top(texts, meterMark, kmMark);
-    NumberLine left(texts, meterMark, kmMark), right(texts, meterMark, kmMark);
+    return {texts.Cell(4, 6, meters), texts.Cell(W - 22, H - 20, kilometres)};
+}
 
-    // Distance ticks. Ticks whose number would start right of the picture show nothing.
+// A line across the plot area at every tick, its number below the area and, but for the first,
+// above it. Ticks whose number would start right of the picture show nothing.
+void DrawDistanceTicks(PlotRaster& raster, PlotTexts& texts, const ScaleInput& in, const UnitMarks& marks) {
+    const int W = in.width;
+    const int H = in.height;
+    const double stepX = ScaleStep(in.kx);
+    struct Tick {
+        int col;
+        std::string text;
+    };
+    std::vector<Tick> ticks;
     const long double lastTick = std::trunc(static_cast<long double>(in.length) / stepX);
     for (long long i = 0; i <= lastTick; ++i) {
         const long double distance = static_cast<long double>(i) * stepX;
         const int col = kMargin + TruncPixel(distance * in.kx);
         if (col - 5 >= W) break;
-        if (kMargin < col && col < W - kMargin) raster.InvertLine({col, H - 19}, {col, 18});
-        const std::string text = Number(distance, in.separator);
-        bottom.Draw(col - 5, H - 18, text);
-        if (i > 0) top.Draw(col - 5, 6, text);
+        ticks.push_back({col, Number(distance, in.separator)});
     }
+
+    // Each tick's line runs from row H − 19 up to row 19 (the picture is at least 42 rows high)
+    // and is drawn before its numbers and after the numbers of the ticks left of it. Where no
+    // number reaches into those rows that order does not show, and the lines are drawn last,
+    // all of them row by row: down the picture, every pixel of a line would be a cache miss.
+    const int lineTop = 19, lineBottom = H - 19;
+    auto clear = [&](const QRect& painted) {
+        return painted.isEmpty() || painted.bottom() < lineTop || painted.top() > lineBottom;
+    };
+    bool numbersClear = true;
+    for (const Tick& tick : ticks) {
+        numbersClear = numbersClear && clear(texts.Painted(tick.col - 5, 6, tick.text)) &&
+                       clear(texts.Painted(tick.col - 5, H - 18, tick.text));
+    }
+    auto hasLine = [&](int col) { return kMargin < col && col < W - kMargin; };
+    NumberLine bottom(texts, marks.meters, marks.kilometres), top(texts, marks.meters, marks.kilometres);
+    std::vector<int> lineColumns;
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        const int col = ticks[i].col;
+        if (hasLine(col)) {
+            if (numbersClear) lineColumns.push_back(col);
+            else raster.InvertLine({col, lineBottom}, {col, lineTop - 1});
+        }
+        bottom.Draw(col - 5, H - 18, ticks[i].text);
+        if (i > 0) top.Draw(col - 5, 6, ticks[i].text);
+    }
+    raster.InvertColumns(lineColumns, lineTop, lineBottom);
+}
+
+}  // namespace
+
+void DrawScale(PlotRaster& raster, PlotTexts& texts, const ScaleInput& in) {
+    const int W = in.width;
+    const int H = in.height;
+    const double stepY = ScaleStep(in.ky);
+    double yStart = static_cast<double>(std::trunc(static_cast<long double>(in.ymin) / stepY) * stepY);
+    if (yStart < in.ymin) yStart = static_cast<double>(static_cast<long double>(yStart) + stepY);
+
+    const UnitMarks marks = DrawUnitMarks(texts, W, H);
+    DrawDistanceTicks(raster, texts, in, marks);
+    NumberLine left(texts, marks.meters, marks.kilometres), right(texts, marks.meters, marks.kilometres);
 
     // A curved level line runs through the samples x = step, 2 × step, ... up to L (the last at L
     // exactly), each raised by the earth's bulge there; the raise is the same for every level.

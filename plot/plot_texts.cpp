@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
+#include <climits>
 #include <unordered_map>
 
 #include "plot_raster.h"
@@ -141,6 +142,12 @@ int PlotTexts::height() const { return cache_.height; }
 
 QRect PlotTexts::Cell(int x, int y, const std::string& utf8) {
     return QRect(x, y, Rendered(cache_, utf8).advance, cache_.height);
+}
+
+QRect PlotTexts::Painted(int x, int y, const std::string& utf8) {
+    const RenderedText& text = Rendered(cache_, utf8);
+    if (!copies_ || !text.copyable) return QRect(QPoint(INT_MIN / 2, INT_MIN / 2), QPoint(INT_MAX / 2, INT_MAX / 2));
+    return QRect(QPoint(x, y) + text.offset, text.pixels.size());
 }
 
 void PlotTexts::Draw(int x, int y, const std::string& utf8) {

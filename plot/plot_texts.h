@@ -43,6 +43,9 @@ public:
     int height() const;
     // The cell DrawPlotText fills for `utf8` at (x, y).
     QRect Cell(int x, int y, const std::string& utf8);
+    // A rectangle holding every pixel Draw paints for `utf8` at (x, y): the cell and any glyph
+    // reaching out of it. Unbounded for a text drawn through QPainter.
+    QRect Painted(int x, int y, const std::string& utf8);
     void Draw(int x, int y, const std::string& utf8);
 
 private:
