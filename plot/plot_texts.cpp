@@ -38,11 +38,12 @@ struct RenderedText {
 };
 
 // The texts rendered so far in one font at one resolution. Numbers change with the hop, so the
-// cache is emptied when it has grown past what any one drawing needs.
+// cache is emptied when it has grown past what any one drawing needs. It holds the font by its
+// key, not a QFont: it outlives the application object, and a QFont must not.
 struct TextCache {
     static constexpr std::size_t kMaxTexts = 2048;
 
-    QFont font;
+    QString fontKey;
     int dotsPerMeterX = 0, dotsPerMeterY = 0;
     QImage probe;  // an image of that resolution, for the font's metrics
     int height = 0;
@@ -58,13 +59,12 @@ using detail::TextCache;
 
 // The cache for the plot font on `image`; one per thread, as QPainter may paint images on any.
 // Emptied, when it must be, only here, before a drawing: the texts it hands out stay put.
-TextCache& CacheFor(const QImage& image) {
+TextCache& CacheFor(const QImage& image, const QFont& font) {
     thread_local TextCache cache;
-    const QFont font = PlotFont();
-    if (cache.font != font || cache.dotsPerMeterX != image.dotsPerMeterX() ||
+    if (cache.fontKey != font.key() || cache.dotsPerMeterX != image.dotsPerMeterX() ||
         cache.dotsPerMeterY != image.dotsPerMeterY() || cache.probe.isNull()) {
         cache.texts.clear();
-        cache.font = font;
+        cache.fontKey = font.key();
         cache.dotsPerMeterX = image.dotsPerMeterX();
         cache.dotsPerMeterY = image.dotsPerMeterY();
         cache.probe = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
@@ -98,9 +98,9 @@ QRect PaintedPixels(const QImage& image, bool& whole) {
 
 // Draws `text` through QPainter onto a transparent image with a margin of a text's height all
 // round, wide enough for glyphs reaching out of their cell.
-RenderedText Render(const TextCache& cache, const QString& text) {
+RenderedText Render(const TextCache& cache, const QFont& font, const QString& text) {
     RenderedText rendered;
-    rendered.advance = QFontMetrics(cache.font, &cache.probe).horizontalAdvance(text);
+    rendered.advance = QFontMetrics(font, &cache.probe).horizontalAdvance(text);
     const int margin = cache.height;
     QImage image(rendered.advance + 2 * margin, cache.height + 2 * margin, QImage::Format_ARGB32_Premultiplied);
     image.setDotsPerMeterX(cache.dotsPerMeterX);
@@ -108,7 +108,7 @@ RenderedText Render(const TextCache& cache, const QString& text) {
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        painter.setFont(cache.font);
+        painter.setFont(font);
         DrawPlotText(painter, margin, margin, text);
     }
     bool whole = false;
@@ -124,41 +124,42 @@ RenderedText Render(const TextCache& cache, const QString& text) {
     return rendered;
 }
 
-const RenderedText& Rendered(TextCache& cache, const std::string& utf8) {
+const RenderedText& Rendered(TextCache& cache, const QFont& font, const std::string& utf8) {
     auto found = cache.texts.find(utf8);
     if (found == cache.texts.end())
-        found = cache.texts.emplace(utf8, Render(cache, QString::fromStdString(utf8))).first;
+        found = cache.texts.emplace(utf8, Render(cache, font, QString::fromStdString(utf8))).first;
     return found->second;
 }
 
 }  // namespace
 
 PlotTexts::PlotTexts(QImage& image, PlotRaster& raster)
-    : image_(image), raster_(raster), cache_(CacheFor(image)), copies_(image.devicePixelRatio() == 1) {}
+    : image_(image), raster_(raster), font_(PlotFont()), cache_(CacheFor(image, font_)),
+      copies_(image.devicePixelRatio() == 1) {}
 
 PlotTexts::~PlotTexts() = default;
 
 int PlotTexts::height() const { return cache_.height; }
 
 QRect PlotTexts::Cell(int x, int y, const std::string& utf8) {
-    return QRect(x, y, Rendered(cache_, utf8).advance, cache_.height);
+    return QRect(x, y, Rendered(cache_, font_, utf8).advance, cache_.height);
 }
 
 QRect PlotTexts::Painted(int x, int y, const std::string& utf8) {
-    const RenderedText& text = Rendered(cache_, utf8);
+    const RenderedText& text = Rendered(cache_, font_, utf8);
     if (!copies_ || !text.copyable) return QRect(QPoint(INT_MIN / 2, INT_MIN / 2), QPoint(INT_MAX / 2, INT_MAX / 2));
     return QRect(QPoint(x, y) + text.offset, text.pixels.size());
 }
 
 void PlotTexts::Draw(int x, int y, const std::string& utf8) {
-    const RenderedText& text = Rendered(cache_, utf8);
+    const RenderedText& text = Rendered(cache_, font_, utf8);
     if (copies_ && text.copyable) {
         raster_.CopyPainted(text.pixels, x + text.offset.x(), y + text.offset.y());
         return;
     }
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
-        painter_->setFont(PlotFont());
+        painter_->setFont(font_);
     }
     DrawPlotText(*painter_, x, y, QString::fromStdString(utf8));
 }

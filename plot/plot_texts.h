@@ -7,13 +7,13 @@
 // before it had. So each text is rendered through QPainter once, into an image of its own, and
 // from then on copied: the same pixels, since glyphs without smoothing are either painted or not.
 
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <memory>
 #include <string>
 
-class QFont;
 class QPainter;
 
 namespace vakrel {
@@ -51,6 +51,7 @@ public:
 private:
     QImage& image_;
     PlotRaster& raster_;
+    QFont font_;
     detail::TextCache& cache_;
     bool copies_;  // copies are exact: the image is not scaled for a high-density screen
     // Opened only for a text whose copy would not be exact.
