@@ -124,23 +124,36 @@ void PaintFast(const PlotFrame& f, const std::vector<GroundStep>& steps) {
             if (!body.Covers(c, y)) raster.Column(c, y, y, black);
 
     // Columns only grow from step to step, so a piece of the body can meet earlier bands and
-    // masts only in its first column.
-    int reached = INT_MIN;  // the rightmost column a band or a mast has reached
+    // masts only in its first column, and only there where they painted in the rightmost
+    // column they reached.
+    struct Painted {
+        int column = INT_MIN;
+        int lo = INT_MAX, hi = INT_MIN;  // rows; lo > hi where nothing was
+        void Add(int c, int from, int to) {
+            if (c < column) return;
+            if (c > column) *this = Painted{c};
+            lo = std::min({lo, from, to});
+            hi = std::max({hi, from, to});
+        }
+    } painted;
     for (const auto& s : steps) {
         switch (s.kind) {
             case GroundStep::Body:
-                if (s.c0 <= reached) {
+                if (s.c0 == painted.column) {
                     const auto span = PlotRaster::QuadSpan(s.c0, s.a0, s.b0, s.c1, s.a1, s.b1, s.c0);
-                    raster.Column(s.c0, span.lo, span.hi, maroon);
+                    const int lo = std::max(span.lo, painted.lo), hi = std::min(span.hi, painted.hi);
+                    if (lo <= hi) raster.Column(s.c0, lo, hi, maroon);
                 }
                 break;
-            case GroundStep::Band:
+            case GroundStep::Band: {
                 raster.Quad(s.c0, s.a0, s.b0, s.c1, s.a1, s.b1, s.colour);
-                reached = std::max(reached, s.c1);
+                const auto span = PlotRaster::QuadSpan(s.c0, s.a0, s.b0, s.c1, s.a1, s.b1, s.c1);
+                painted.Add(s.c1, span.lo, span.hi);
                 break;
+            }
             case GroundStep::Mast:
                 raster.Line({s.c0, s.a0}, {s.c1, s.a1}, s.colour);
-                reached = std::max(reached, s.c0);
+                painted.Add(s.c0, s.a0, s.a1);
                 break;
         }
     }

@@ -14,6 +14,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <algorithm>
 #include <vector>
 
 namespace vakrel {
@@ -32,8 +33,19 @@ public:
     void Line(QPoint from, QPoint to, QRgb colour);
     // The same pixels as Line, each turned into its inverse colour.
     void InvertLine(QPoint from, QPoint to);
+    // Rows `top` to `bottom` (both included) of each of `columns` inverted, row by row: the
+    // pixels of vertical lines with far fewer cache misses than one line after the other.
+    void InvertColumns(const std::vector<int>& columns, int top, int bottom);
     // Rows y0..y1 (either order, both included) of column x.
-    void Column(int x, int y0, int y1, QRgb colour);
+    void Column(int x, int y0, int y1, QRgb colour) {
+        if (x < 0 || x >= width_) return;
+        const int lo = std::max(std::min(y0, y1), 0);
+        const int hi = std::min(std::max(y0, y1), height_ - 1);
+        for (int y = lo; y <= hi; ++y) Row(y)[x] = colour;
+    }
+    // Copies the painted pixels of `block` (premultiplied, each pixel opaque or transparent) with
+    // its top-left corner at (x, y); its transparent pixels leave the picture as it is.
+    void CopyPainted(const QImage& block, int x, int y);
 
     // The rows that a quadrilateral with vertical sides covers in one of its columns: every row
     // from its upper edge to its lower edge, both edge lines included.
@@ -53,7 +65,9 @@ public:
     public:
         explicit Body(int width);
         void Add(int c0, int a0, int b0, int c1, int a1, int b1);
-        bool Covers(int x, int y) const;
+        bool Covers(int x, int y) const {
+            return x >= 0 && x < static_cast<int>(lo_.size()) && lo_[x] <= y && y <= hi_[x];
+        }
         // Writes every pixel of the picture once: the body in `colour`, the rest `background`.
         void Paint(PlotRaster& raster, QRgb background, QRgb colour) const;
 

@@ -1,11 +1,7 @@
 #include "plot_scale.h"
 
-#include <QFont>
-#include <QFontMetrics>
-#include <QGuiApplication>
-#include <QPainter>
-#include <QRect>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "number_format.h"
@@ -20,30 +16,24 @@ namespace {
 constexpr int kMargin = 26;
 constexpr int kTopRow = 20;
 
-QString Number(long double value, char separator) {
-    return QString::fromStdString(FormatGeneral(static_cast<double>(value), separator));
-}
-
-QRect TextCell(const QFontMetrics& metrics, int x, int y, const QString& text) {
-    return QRect(x, y, metrics.horizontalAdvance(text), metrics.height());
-}
+std::string Number(long double value, char separator) { return FormatGeneral(static_cast<double>(value), separator); }
 
 // One row or column of numbers: each is drawn only when it fits (NumberFits) beside the last
 // one drawn there and the unit marks.
 class NumberLine {
 public:
-    NumberLine(QPainter& painter, const QRect& meterMark, const QRect& kmMark)
-        : painter_(painter), meterMark_(meterMark), kmMark_(kmMark) {}
+    NumberLine(PlotTexts& texts, const QRect& meterMark, const QRect& kmMark)
+        : texts_(texts), meterMark_(meterMark), kmMark_(kmMark) {}
 
-    void Draw(int x, int y, const QString& text) {
-        const QRect cell = TextCell(painter_.fontMetrics(), x, y, text);
+    void Draw(int x, int y, const std::string& text) {
+        const QRect cell = texts_.Cell(x, y, text);
         if (!NumberFits(cell, previous_, meterMark_, kmMark_)) return;
-        DrawPlotText(painter_, x, y, text);
+        texts_.Draw(x, y, text);
         previous_ = cell;
     }
 
 private:
-    QPainter& painter_;
+    PlotTexts& texts_;
     QRect meterMark_, kmMark_;
     QRect previous_;
 };
@@ -69,49 +59,79 @@ bool NumberFits(const QRect& cell, const QRect& previous, const QRect& meterMark
     return !cell.intersects(previous) && !cell.intersects(meterMark) && !cell.intersects(kmMark);
 }
 
-QFont PlotFont() {
-    QFont font = QGuiApplication::font();
-    font.setPointSize(8);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
+namespace {
+
+// The unit marks, drawn first; no number may cover them.
+struct UnitMarks {
+    QRect meters, kilometres;
+};
+
+UnitMarks DrawUnitMarks(PlotTexts& texts, int W, int H) {
+    const std::string meters = "[м]", kilometres = "[км]";
+    texts.Draw(4, 6, meters);
+    texts.Draw(W - 22, H - 20, kilometres);
+    return {texts.Cell(4, 6, meters), texts.Cell(W - 22, H - 20, kilometres)};
 }
 
-void DrawPlotText(QPainter& painter, int x, int y, const QString& text) {
-    const QFontMetrics metrics = painter.fontMetrics();
-    painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), Qt::white);
-    painter.setPen(Qt::black);
-    painter.drawText(x, y + metrics.ascent(), text);
-}
-
-void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
+// A line across the plot area at every tick, its number below the area and, but for the first,
+// above it. Ticks whose number would start right of the picture show nothing.
+void DrawDistanceTicks(PlotRaster& raster, PlotTexts& texts, const ScaleInput& in, const UnitMarks& marks) {
     const int W = in.width;
     const int H = in.height;
     const double stepX = ScaleStep(in.kx);
-    const double stepY = ScaleStep(in.ky);
-    double yStart = static_cast<double>(std::trunc(static_cast<long double>(in.ymin) / stepY) * stepY);
-    if (yStart < in.ymin) yStart = static_cast<double>(static_cast<long double>(yStart) + stepY);
-
-    painter.setFont(PlotFont());
-
-    const QString meters = QStringLiteral("[м]"), kilometres = QStringLiteral("[км]");
-    DrawPlotText(painter, 4, 6, meters);
-    DrawPlotText(painter, W - 22, H - 20, kilometres);
-    const QRect meterMark = TextCell(painter.fontMetrics(), 4, 6, meters);
-    const QRect kmMark = TextCell(painter.fontMetrics(), W - 22, H - 20, kilometres);
-    NumberLine bottom(painter, meterMark, kmMark), top(painter, meterMark, kmMark);
-    NumberLine left(painter, meterMark, kmMark), right(painter, meterMark, kmMark);
-
-    // Distance ticks. Ticks whose number would start right of the picture show nothing.
+    struct Tick {
+        int col;
+        std::string text;
+    };
+    std::vector<Tick> ticks;
     const long double lastTick = std::trunc(static_cast<long double>(in.length) / stepX);
     for (long long i = 0; i <= lastTick; ++i) {
         const long double distance = static_cast<long double>(i) * stepX;
         const int col = kMargin + TruncPixel(distance * in.kx);
         if (col - 5 >= W) break;
-        if (kMargin < col && col < W - kMargin) raster.InvertLine({col, H - 19}, {col, 18});
-        const QString text = Number(distance, in.separator);
-        bottom.Draw(col - 5, H - 18, text);
-        if (i > 0) top.Draw(col - 5, 6, text);
+        ticks.push_back({col, Number(distance, in.separator)});
     }
+
+    // Each tick's line runs from row H − 19 up to row 19 (the picture is at least 42 rows high)
+    // and is drawn before its numbers and after the numbers of the ticks left of it. Where no
+    // number reaches into those rows that order does not show, and the lines are drawn last,
+    // all of them row by row: down the picture, every pixel of a line would be a cache miss.
+    const int lineTop = 19, lineBottom = H - 19;
+    auto clear = [&](const QRect& painted) {
+        return painted.isEmpty() || painted.bottom() < lineTop || painted.top() > lineBottom;
+    };
+    bool numbersClear = true;
+    for (const Tick& tick : ticks) {
+        numbersClear = numbersClear && clear(texts.Painted(tick.col - 5, 6, tick.text)) &&
+                       clear(texts.Painted(tick.col - 5, H - 18, tick.text));
+    }
+    auto hasLine = [&](int col) { return kMargin < col && col < W - kMargin; };
+    NumberLine bottom(texts, marks.meters, marks.kilometres), top(texts, marks.meters, marks.kilometres);
+    std::vector<int> lineColumns;
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        const int col = ticks[i].col;
+        if (hasLine(col)) {
+            if (numbersClear) lineColumns.push_back(col);
+            else raster.InvertLine({col, lineBottom}, {col, lineTop - 1});
+        }
+        bottom.Draw(col - 5, H - 18, ticks[i].text);
+        if (i > 0) top.Draw(col - 5, 6, ticks[i].text);
+    }
+    raster.InvertColumns(lineColumns, lineTop, lineBottom);
+}
+
+}  // namespace
+
+void DrawScale(PlotRaster& raster, PlotTexts& texts, const ScaleInput& in) {
+    const int W = in.width;
+    const int H = in.height;
+    const double stepY = ScaleStep(in.ky);
+    double yStart = static_cast<double>(std::trunc(static_cast<long double>(in.ymin) / stepY) * stepY);
+    if (yStart < in.ymin) yStart = static_cast<double>(static_cast<long double>(yStart) + stepY);
+
+    const UnitMarks marks = DrawUnitMarks(texts, W, H);
+    DrawDistanceTicks(raster, texts, in, marks);
+    NumberLine left(texts, marks.meters, marks.kilometres), right(texts, marks.meters, marks.kilometres);
 
     // A curved level line runs through the samples x = step, 2 × step, ... up to L (the last at L
     // exactly), each raised by the earth's bulge there; the raise is the same for every level.
@@ -132,7 +152,7 @@ void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
 
     // Level lines, from yStart up. Rows go up as the heights rise; a level far enough above the
     // picture shows nothing, nor does any after it.
-    const int textHeight = painter.fontMetrics().height();
+    const int textHeight = texts.height();
     const int y0 = H - 20 - TruncPixel((static_cast<long double>(yStart) - in.ymin) * in.ky);
     for (long long i = 0; static_cast<long double>(in.ymax) - yStart >= static_cast<long double>(i) * stepY; ++i) {
         const long double level = static_cast<long double>(i) * stepY;
@@ -150,7 +170,7 @@ void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in) {
         } else if (kTopRow < y && y < H - 20) {
             raster.InvertLine({kMargin, y}, {W - kMargin, y});
         }
-        const QString text = Number(static_cast<long double>(yStart) + level, in.separator);
+        const std::string text = Number(static_cast<long double>(yStart) + level, in.separator);
         left.Draw(1, y - 5, text);
         right.Draw(W - 24, y - 5, text);
     }

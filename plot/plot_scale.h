@@ -1,13 +1,11 @@
 #pragma once
 // The scale of the profile plot: unit marks, distance ticks, level lines (straight or bent
 // with the earth) and their numbers. Lines invert the pixels they cross; texts are black on
-// white at 8 points.
+// white in the plot font.
 
-#include <QString>
+#include <QRect>
 
-class QFont;
-class QRect;
-class QPainter;
+#include "plot_texts.h"
 
 namespace vakrel {
 
@@ -33,21 +31,14 @@ struct ScaleInput {
     char separator = '.';       // decimal separator of the numbers
 };
 
-// Draws the scale: its lines into `raster`, its texts through `painter`, both on the same
-// picture, in the order they overlap. The plot area must be the one of a picture with its
-// scale (left 26, top 20).
-void DrawScale(PlotRaster& raster, QPainter& painter, const ScaleInput& in);
+// Draws the scale: its lines into `raster`, its texts with `texts`, both on the same picture,
+// in the order they overlap. The plot area must be the one of a picture with its scale (left 26,
+// top 20).
+void DrawScale(PlotRaster& raster, PlotTexts& texts, const ScaleInput& in);
 
 // Whether a number's text cell may be drawn: not when it would cover the cell of the number
 // drawn before it in the same row (or column) of numbers, nor a unit mark's cell. Cells that
 // only touch do not cover each other; an empty `previous` covers nothing.
 bool NumberFits(const QRect& cell, const QRect& previous, const QRect& meterMark, const QRect& kmMark);
-
-// The picture's font: the default typeface at 8 points, without smoothing.
-QFont PlotFont();
-
-// A text with its top-left corner at (x, y), black on an opaque white cell as high as the font
-// and as wide as the text.
-void DrawPlotText(QPainter& painter, int x, int y, const QString& text);
 
 }  // namespace vakrel

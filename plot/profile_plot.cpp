@@ -83,8 +83,8 @@ void DrawScaleOver(const PlotFrame& f, QImage& image, char separator) {
     scale.ymax = f.ymax;
     scale.curved = f.options.curvedLevels;
     scale.separator = separator;
-    QPainter painter(&image);  // for the texts; the lines go straight into the pixels
-    DrawScale(f.raster, painter, scale);
+    PlotTexts texts(image, f.raster);
+    DrawScale(f.raster, texts, scale);
 }
 
 ProfilePlot Draw(const HopModel& model, const PlotOptions& options, QImage& image, char separator,
