@@ -6,6 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps
+# One layout for every source file (.clang-format); a file that strays from it fails the run.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 export QT_QPA_PLATFORM=offscreen
 if [ "${SANITIZE:-0}" = 1 ]; then
   dir=build-sanitize

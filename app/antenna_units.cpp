@@ -19,8 +19,6 @@ double HeightOf(int position) { return static_cast<double>(position * 0.1L); }
 
 double DistanceOf(int position) { return static_cast<double>(position * 0.01L); }
 
-double RoundedDistance(double from, double to) {
-    return RoundToHundredths(static_cast<long double>(to) - from);
-}
+double RoundedDistance(double from, double to) { return RoundToHundredths(static_cast<long double>(to) - from); }
 
 }  // namespace vakrel

@@ -13,7 +13,8 @@ FolderLock::~FolderLock() = default;
 bool FolderLock::Take(const std::string& folder) {
     lock_.reset();
     holder_.clear();
-    auto lock = std::make_unique<QLockFile>(QFile::decodeName(QByteArray::fromStdString(InFolder(folder, kFolderLockFile))));
+    auto lock =
+        std::make_unique<QLockFile>(QFile::decodeName(QByteArray::fromStdString(InFolder(folder, kFolderLockFile))));
     // The program keeps its folder all day: only a process that has ended leaves a stale lock.
     lock->setStaleLockTime(0);
     if (lock->tryLock(0)) {

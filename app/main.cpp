@@ -2,9 +2,9 @@
 // The working directory of the hop is the folder given on the command line, or else the
 // current directory.
 
+#include <unistd.h>
 #include <QApplication>
 #include <QPixmap>
-#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -37,7 +37,8 @@ int main(int argc, char* argv[]) {
         return *line.exitCode;
     }
     if (!line.folder.empty() && ::chdir(line.folder.c_str()) != 0) {
-        std::fprintf(stderr, "vakrel_w: папка %s недоступна\n", vakrel::ReadableBytes(line.folder).toLocal8Bit().constData());
+        std::fprintf(stderr, "vakrel_w: папка %s недоступна\n",
+                     vakrel::ReadableBytes(line.folder).toLocal8Bit().constData());
         return 2;
     }
 

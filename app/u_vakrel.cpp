@@ -50,11 +50,11 @@ void TForm1::FormActivate() {
 bool TForm1::TakeWorkingFolder() {
     enum Choice { kViewOnly = 0, kOtherFolder = 1 };
     while (!folderLock_.Take(CurrentDirectory())) {
-        const QString text =
-            QStringLiteral("С папкой\n%1\nуже работает другая программа VAKREL (%2).\n\n"
-                           "Интервал можно открыть только для просмотра, без \"Подг\", \"Расч\" и сохранения, "
-                           "или выбрать другую папку.")
-                .arg(ReadableBytes(CurrentDirectory()), folderLock_.Holder());
+        const QString text = QStringLiteral(
+                                 "С папкой\n%1\nуже работает другая программа VAKREL (%2).\n\n"
+                                 "Интервал можно открыть только для просмотра, без \"Подг\", \"Расч\" и сохранения, "
+                                 "или выбрать другую папку.")
+                                 .arg(ReadableBytes(CurrentDirectory()), folderLock_.Holder());
         const int choice = seam_.Choose(this, QString::fromLatin1(kApplicationTitle), text,
                                         {QStringLiteral("Только просмотр"), QStringLiteral("Другая папка...")});
         if (choice == kViewOnly) {

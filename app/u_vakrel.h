@@ -128,24 +128,24 @@ private:
     bool viewOnly_ = false;
     FolderLock folderLock_;
     PlotOptions plotOptions_;  // the scale and its level lines, cycled by clicks on the picture
-    EngineRun engine_;  // the engine started by the last "Расч"
+    EngineRun engine_;         // the engine started by the last "Расч"
 
-    QLabel* Label1;   // the profile caption across the top
-    QFrame* Bevel1;   // the frame around the picture
+    QLabel* Label1;  // the profile caption across the top
+    QFrame* Bevel1;  // the frame around the picture
     ProfileView* Image1;
-    QLabel* Label2;   // "Управление положением антенн"
-    QLabel* Label3;   // "- Aнт1 -"
-    QLabel* Label4;   // "- Aнт2 -"
-    QLabel* Label5;   // antenna 1 height, m
-    QLabel* Label6;   // antenna 2 height, m
-    QLabel* Label7;   // distance between the antennas, km
-    QLabel* Label8;   // "(м)"
-    QLabel* Label9;   // "(м)"
-    QLabel* Label10;  // "(км)"
-    UpDown* UpDown1;  // antenna 1 height, 0.1 m
-    UpDown* UpDown2;  // antenna 2 height, 0.1 m
-    UpDown* UpDown3;  // antenna 1 position, 0.01 km
-    UpDown* UpDown4;  // antenna 2 position, 0.01 km
+    QLabel* Label2;        // "Управление положением антенн"
+    QLabel* Label3;        // "- Aнт1 -"
+    QLabel* Label4;        // "- Aнт2 -"
+    QLabel* Label5;        // antenna 1 height, m
+    QLabel* Label6;        // antenna 2 height, m
+    QLabel* Label7;        // distance between the antennas, km
+    QLabel* Label8;        // "(м)"
+    QLabel* Label9;        // "(м)"
+    QLabel* Label10;       // "(км)"
+    UpDown* UpDown1;       // antenna 1 height, 0.1 m
+    UpDown* UpDown2;       // antenna 2 height, 0.1 m
+    UpDown* UpDown3;       // antenna 1 position, 0.01 km
+    UpDown* UpDown4;       // antenna 2 position, 0.01 km
     QPushButton* Button1;  // "Save"
     QPushButton* Button2;  // calculate: "Расч" / "Рез"
     QPushButton* Button3;  // "Open"

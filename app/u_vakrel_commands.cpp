@@ -33,7 +33,6 @@ namespace vakrel {
 
 namespace {
 
-
 double ProfileLength(const HopModel& model) {
     return model.profile.points.empty() ? 0.0 : model.profile.points.back().distance;
 }

@@ -39,8 +39,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-UpDown* MakeUpDown(QWidget* parent, const char* name, Qt::Orientation orientation, int width, int minimum,
-                   int maximum, const QString& hint) {
+UpDown* MakeUpDown(QWidget* parent, const char* name, Qt::Orientation orientation, int width, int minimum, int maximum,
+                   const QString& hint) {
     auto* control = new UpDown(orientation, parent);
     control->setObjectName(QString::fromLatin1(name));
     control->resize(width, orientation == Qt::Vertical ? kUpDownHeightVertical : kUpDownHeightHorizontal);
@@ -95,17 +95,15 @@ void TForm1::CreateControls() {
     Label9 = MakeLabel(this, "Label9", QStringLiteral("(м)"));
     Label10 = MakeLabel(this, "Label10", QStringLiteral("(км)"));
 
-    UpDown1 = MakeUpDown(this, "UpDown1", Qt::Vertical, 16, 1, 1000,
-                         QStringLiteral("Управление высотой 1-й антенны"));
-    UpDown2 = MakeUpDown(this, "UpDown2", Qt::Vertical, 16, 1, 10000,
-                         QStringLiteral("Управление высотой 2-й антенны"));
+    UpDown1 = MakeUpDown(this, "UpDown1", Qt::Vertical, 16, 1, 1000, QStringLiteral("Управление высотой 1-й антенны"));
+    UpDown2 = MakeUpDown(this, "UpDown2", Qt::Vertical, 16, 1, 10000, QStringLiteral("Управление высотой 2-й антенны"));
     UpDown3 = MakeUpDown(this, "UpDown3", Qt::Horizontal, 33, 0, 100,
                          QStringLiteral("Управление расстоянием до 1-й антенны"));
     UpDown4 = MakeUpDown(this, "UpDown4", Qt::Horizontal, 32, 0, 100,
                          QStringLiteral("Управление расстоянием до 2-й антенны"));
 
-    Button1 = MakeButton(this, "Button1", QStringLiteral("Save"),
-                         QStringLiteral("Сохранение изображения в исходных данных"));
+    Button1 =
+        MakeButton(this, "Button1", QStringLiteral("Save"), QStringLiteral("Сохранение изображения в исходных данных"));
     Button2 = MakeButton(this, "Button2", QStringLiteral("Расч"), QStringLiteral("Расчет "));
     Button2->setEnabled(false);
     Button3 = MakeButton(this, "Button3", QStringLiteral("Open"),

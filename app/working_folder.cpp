@@ -78,8 +78,7 @@ bool OfferWorkingFolder(UserSeam& seam, QWidget* parent, const QString& exampleS
     const QStringList choices{QStringLiteral("Выбрать папку интервала..."),
                               QStringLiteral("Создать папку с примером...")};
     while (LacksWorkingFiles(QDir::currentPath())) {
-        const int choice = seam.Choose(parent, QString::fromLatin1(kApplicationTitle),
-                                       NoWorkingFilesText(), choices);
+        const int choice = seam.Choose(parent, QString::fromLatin1(kApplicationTitle), NoWorkingFilesText(), choices);
         std::optional<QString> folder;
         if (choice == kChooseHop) {
             folder = seam.ChooseFolder(parent, QStringLiteral("Папка интервала"));

@@ -9,14 +9,17 @@
 
 namespace vakrel {
 
-void LoadWorkingProfile(HopModel& model) { model.profile = ReadProfileFile(InFolder(model.workingDirectory, kWorkingProfile)); }
+void LoadWorkingProfile(HopModel& model) {
+    model.profile = ReadProfileFile(InFolder(model.workingDirectory, kWorkingProfile));
+}
 
 void LoadWorkingStation(HopModel& model) {
     model.station = LoadStationFile(InFolder(model.workingDirectory, kWorkingStation));
 }
 
 void LoadWorkingConditions(HopModel& model) {
-    model.refraction = RefractionFromConditions(LoadConditionsFile(InFolder(model.workingDirectory, kWorkingConditions)).params);
+    model.refraction =
+        RefractionFromConditions(LoadConditionsFile(InFolder(model.workingDirectory, kWorkingConditions)).params);
     DeriveModelEarthRadius(model);
 }
 

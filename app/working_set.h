@@ -13,7 +13,6 @@ namespace vakrel {
 struct HopModel;
 struct ProfileData;
 
-
 // The profile: header lines and points.
 void LoadWorkingProfile(HopModel& model);
 // The station lines and values; the antenna heights and the working frequency are among them.

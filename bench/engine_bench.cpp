@@ -94,7 +94,11 @@ void BM_EngineProcess1000Rows(benchmark::State& state) {
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(dir);
 }
-BENCHMARK(BM_EngineProcess1000Rows)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EngineProcess1000Rows)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

@@ -43,7 +43,9 @@ const int kRegistered = [] {
     using vakrel::bench::Shape;
     vakrel::bench::RegisterShapes(
         "ReadProfileFile",
-        [](const Shape& s) { return vakrel::bench::WriteBenchFile("prf.idn", vakrel::bench::ShapedBytes(s, HeaderLines())); },
+        [](const Shape& s) {
+            return vakrel::bench::WriteBenchFile("prf.idn", vakrel::bench::ShapedBytes(s, HeaderLines()));
+        },
         [](const std::string& path) { benchmark::DoNotOptimize(vakrel::ReadProfileFile(path)); });
     vakrel::bench::RegisterShapes(
         "LoadStationFile",

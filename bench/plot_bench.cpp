@@ -29,8 +29,8 @@ vakrel::HopModel ThousandPointHop() {
     for (int i = 0; i < vakrel::kMaxProfilePoints; ++i) {
         const double x = i * 50.0 / (vakrel::kMaxProfilePoints - 1);
         const auto code = static_cast<std::uint8_t>((i / 7) % 10);
-        model.profile.points.push_back({x, 150 + 40 * std::sin(i * 0.05) + 10 * std::sin(i * 0.7), code,
-                                        (i % 3) * 7.5});
+        model.profile.points.push_back(
+            {x, 150 + 40 * std::sin(i * 0.05) + 10 * std::sin(i * 0.7), code, (i % 3) * 7.5});
     }
     model.stationParam(vakrel::kAntenna1HeightParam) = 30;
     model.stationParam(vakrel::kAntenna2HeightParam) = 25;
@@ -51,7 +51,10 @@ void BM_DrawProfile1000CurvedScale1920x1080(benchmark::State& state) {
         benchmark::DoNotOptimize(plot);
     }
 }
-BENCHMARK(BM_DrawProfile1000CurvedScale1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_DrawProfile1000CurvedScale1920x1080)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 // The floor the drawing is measured against: one fill of the same picture, every pixel written
 // once. On a loaded machine only the ratio of the two, taken in one run, means much.
@@ -154,7 +157,10 @@ void BM_SpinClickToPicture(benchmark::State& state) {
     auto* picture = form.findChild<vakrel::ProfileView*>(QStringLiteral("Image1"));
     bool up = true;
     for (auto _ : state) {
-        if (up) control->stepUp(); else control->stepDown();
+        if (up)
+            control->stepUp();
+        else
+            control->stepDown();
         up = !up;
         picture->repaint();
     }

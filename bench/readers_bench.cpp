@@ -48,7 +48,9 @@ const int kRegistered = [] {
     vakrel::bench::RegisterShapes(
         "ParseResultFile",
         [](const Shape& s) { return vakrel::bench::WriteBenchFile("vakrel.rez", vakrel::bench::ShapedBytes(s)); },
-        [](const std::string& path) { benchmark::DoNotOptimize(vakrel::ParseResultFile(vakrel::ReadFileBytes(path))); });
+        [](const std::string& path) {
+            benchmark::DoNotOptimize(vakrel::ParseResultFile(vakrel::ReadFileBytes(path)));
+        });
     for (const char* shaped : {"buf.prf", "buf.ttx", "rrv.idn", "vakrel.rez"}) {
         vakrel::bench::RegisterShapes(
             std::string("BuildReport(") + shaped + ")",

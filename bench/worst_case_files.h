@@ -19,8 +19,8 @@ struct Shape {
     const char* fill;  // repeated to the size limit
 };
 inline constexpr Shape kShapes[] = {
-    {"bare CRs", "\r"},  {"bare LFs", "\n"},  {"CR LF pairs", "\r\n"}, {"blanks", " "},
-    {"digits", "1"},     {"minus signs", "-"}, {"points", "."},
+    {"bare CRs", "\r"}, {"bare LFs", "\n"},   {"CR LF pairs", "\r\n"}, {"blanks", " "},
+    {"digits", "1"},    {"minus signs", "-"}, {"points", "."},
 };
 
 // `prefix` followed by the shape's fill, kMaxDataFileBytes bytes in all.

@@ -18,8 +18,7 @@ int WriteCutWithStation(const HopModel& model, ProfileLayout layout, const char*
         layout == ProfileLayout::Buffer ? FormatProfileBufferLayout(cut) : FormatProfileCompactLayout(cut);
     CheckProfileReadsBack(profile, cut, layout, profilePath);
     std::string station = PrepareBufferStation(model);
-    CheckParametersReadBack(station, model.station.params.data(), kStationParams, kStationFirstParamLine,
-                            stationPath);
+    CheckParametersReadBack(station, model.station.params.data(), kStationParams, kStationFirstParamLine, stationPath);
     WriteFilesTogether({{profilePath, std::move(profile)}, {stationPath, std::move(station)}});
     return leftOut;
 }

@@ -40,10 +40,12 @@ ResultFile BuildReport(const HopModel& model, char separator, std::vector<std::s
     AppendText(lines, "");
     AppendText(lines, "Варьируемые параметры положения антенн:");
     AppendNumber(lines, "   1.Смещение антенны РРС1 вправо (км): ", RoundToHundredths(a.position1), separator);
-    AppendNumber(lines, "   2.Смещение антенны РРС2 влево  (км): ", RoundToHundredths(static_cast<long double>(length) - a.position2), separator);
+    AppendNumber(lines, "   2.Смещение антенны РРС2 влево  (км): ",
+                 RoundToHundredths(static_cast<long double>(length) - a.position2), separator);
     AppendNumber(lines, "   3.Высота антенны РРС1 (м): ", model.antennaHeight1(), separator);
     AppendNumber(lines, "   4.Высота антенны РРС2 (м): ", model.antennaHeight2(), separator);
-    AppendNumber(lines, "   5.Итоговая длина интервала (км): ", RoundToHundredths(static_cast<long double>(a.position2) - a.position1), separator);
+    AppendNumber(lines, "   5.Итоговая длина интервала (км): ",
+                 RoundToHundredths(static_cast<long double>(a.position2) - a.position1), separator);
     AppendText(lines, "");
     AppendText(lines, "                  Тактико-технические характеристики РРС(ТРС):");
     AppendText(lines, "");

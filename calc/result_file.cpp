@@ -38,9 +38,7 @@ std::optional<ListLine> ListLineOf(std::string_view codeColumns) {
 }
 
 // The whole number a count field begins with: leading blanks skipped, the rest ignored.
-long LeadingWholeNumber(const std::string& field) {
-    return std::strtol(field.c_str(), nullptr, 10);
-}
+long LeadingWholeNumber(const std::string& field) { return std::strtol(field.c_str(), nullptr, 10); }
 
 // Reading state of one list: the count as the file gave it and the running index.
 struct ListCursor {

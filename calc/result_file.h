@@ -14,7 +14,7 @@
 namespace vakrel {
 
 struct ResultFile {
-    std::vector<std::string> lines;  // code page 1251 as shown, each cut to kRezWidth characters
+    std::vector<std::string> lines;   // code page 1251 as shown, each cut to kRezWidth characters
     std::array<ResultList, 3> lists;  // A, B, C
 };
 

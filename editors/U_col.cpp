@@ -6,8 +6,8 @@
 namespace vakrel {
 
 TForm8::TForm8(HopModel& model, UserSeam& seam)
-    : CodeReferenceWindow(QStringLiteral("TForm8"), QStringLiteral("Справка"), kObjectCodesText,
-                          model.workingDirectory, seam) {
+    : CodeReferenceWindow(QStringLiteral("TForm8"), QStringLiteral("Справка"), kObjectCodesText, model.workingDirectory,
+                          seam) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinMaxButtonsHint);
     resize(600, 200);

@@ -47,7 +47,8 @@ FileDialogRequest OpenRequest(const QString& initialName) {
 
 FileDialogRequest SaveRequest(const QString& initialName) {
     return DataFileDialog(true, QStringLiteral("Сохранение исходных данных о профиле  "),
-                          QStringLiteral("Исходные данные (*.idn) |*.idn|Параметры профиля (*.prf)|*.prf"), initialName);
+                          QStringLiteral("Исходные данные (*.idn) |*.idn|Параметры профиля (*.prf)|*.prf"),
+                          initialName);
 }
 
 }  // namespace
@@ -147,26 +148,26 @@ void TForm3::StringGrid1SetEditText(int col, int row, const QString& text) {
     const ProfileCellOutcome outcome = ApplyProfileCellText(profile_.points, col, row, text.toStdString());
     if (outcome.valueEntry) changed_ = true;
     switch (outcome.action) {
-    case ProfileCellAction::Empty: stringGrid1_->setCell(col, row, QString()); break;
-    case ProfileCellAction::Restore: RestoreCell(col, row); break;
-    case ProfileCellAction::AskInsert:
-        if (seam_.Confirm(this, QStringLiteral("Вставить строку ?"))) {
-            InsertProfilePoint(profile_.points, row);
-            ShowRows(row, pointCount());
-        } else {
-            RestoreCell(col, row);
-        }
-        break;
-    case ProfileCellAction::AskDelete:
-        if (seam_.Confirm(this, QStringLiteral("Стереть строку ?"))) {
-            const int lastRow = pointCount();
-            DeleteProfilePoint(profile_.points, row);
-            ShowRows(row, lastRow);
-        } else {
-            RestoreCell(col, row);
-        }
-        break;
-    case ProfileCellAction::Stored: break;
+        case ProfileCellAction::Empty: stringGrid1_->setCell(col, row, QString()); break;
+        case ProfileCellAction::Restore: RestoreCell(col, row); break;
+        case ProfileCellAction::AskInsert:
+            if (seam_.Confirm(this, QStringLiteral("Вставить строку ?"))) {
+                InsertProfilePoint(profile_.points, row);
+                ShowRows(row, pointCount());
+            } else {
+                RestoreCell(col, row);
+            }
+            break;
+        case ProfileCellAction::AskDelete:
+            if (seam_.Confirm(this, QStringLiteral("Стереть строку ?"))) {
+                const int lastRow = pointCount();
+                DeleteProfilePoint(profile_.points, row);
+                ShowRows(row, lastRow);
+            } else {
+                RestoreCell(col, row);
+            }
+            break;
+        case ProfileCellAction::Stored: break;
     }
 }
 
@@ -176,8 +177,7 @@ void TForm3::StringGrid1DblClick() {
 
 void TForm3::FormClose() {
     if (NameChanged()) changed_ = true;
-    if (changed_ &&
-        seam_.Confirm(this, QStringLiteral("Сохранить измененный профиль в файле %1 ?").arg(fileName_)))
+    if (changed_ && seam_.Confirm(this, QStringLiteral("Сохранить измененный профиль в файле %1 ?").arg(fileName_)))
         WriteProfileFile(FilePath(fileName_), profile_, nameCurrent_);
 
     if (fileName_ != kWorkingFile || CurrentDirectory() != model_.workingDirectory) {

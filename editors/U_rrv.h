@@ -38,9 +38,9 @@ private:
 
     HopModel& model_;
     TForm5* codeReference_ = nullptr;
-    QString fileName_;         // "rrv.idn", or the full path chosen in the open dialog
-    ConditionsFile file_;      // kept lines and the values as read
-    QString openDialogName_;   // the open dialog offers the file it was last confirmed on
+    QString fileName_;        // "rrv.idn", or the full path chosen in the open dialog
+    ConditionsFile file_;     // kept lines and the values as read
+    QString openDialogName_;  // the open dialog offers the file it was last confirmed on
     bool handedOver_ = false;
 };
 

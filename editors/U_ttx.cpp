@@ -65,8 +65,7 @@ void TForm2::FormActivate() {
     SetUpGrid();
     fileName_ = kWorkingFile;
     TakeFile(kWorkingFile, LoadStationFile(FilePath(kWorkingFile)));
-    if (ValuesDiffer(model_.station.params) &&
-        seam_.Confirm(this, QStringLiteral("Отображать изменённые ТТХ?")))
+    if (ValuesDiffer(model_.station.params) && seam_.Confirm(this, QStringLiteral("Отображать изменённые ТТХ?")))
         values_.assign(model_.station.params.begin(), model_.station.params.end());
     ShowFile();
 }

@@ -33,9 +33,9 @@ private:
     void HandOver();
 
     HopModel& model_;
-    QString fileName_;         // "ttx.idn", or the full path chosen in the open dialog
-    StationFile file_;         // kept lines and the values as read
-    QString openDialogName_;   // the open dialog offers the file it was last confirmed on
+    QString fileName_;        // "ttx.idn", or the full path chosen in the open dialog
+    StationFile file_;        // kept lines and the values as read
+    QString openDialogName_;  // the open dialog offers the file it was last confirmed on
     bool handedOver_ = false;
 };
 

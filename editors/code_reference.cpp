@@ -26,8 +26,7 @@ std::vector<std::string> ReadCodeReference(const std::string& path) {
 }
 
 CodeReferenceWindow::CodeReferenceWindow(const QString& objectName, const QString& caption, std::string fileName,
-                                         const std::string& workingDirectory,
-                                         UserSeam& seam)
+                                         const std::string& workingDirectory, UserSeam& seam)
     : fileName_(std::move(fileName)), workingDirectory_(workingDirectory), seam_(seam) {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -69,7 +68,8 @@ void CodeReferenceWindow::FormActivate() {
     memo1_->hide();
     memo1_->clear();
     QStringList shown;
-    for (const std::string& line : ReadCodeReference(InFolder(workingDirectory_, fileName_))) shown << QString::fromStdString(Cp1251ToUtf8(line));
+    for (const std::string& line : ReadCodeReference(InFolder(workingDirectory_, fileName_)))
+        shown << QString::fromStdString(Cp1251ToUtf8(line));
     memo1_->setPlainText(shown.join(QLatin1Char('\n')));
     memo1_->show();
 }

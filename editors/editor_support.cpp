@@ -55,7 +55,6 @@ FileDialogRequest DataFileDialog(bool save, const QString& title, const QString&
     return request;
 }
 
-
 void ShowName(QLineEdit& field, std::string_view nameWin) {
     field.setText(QString::fromStdString(Cp1251ToUtf8(nameWin)));
 }

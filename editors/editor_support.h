@@ -33,7 +33,6 @@ QString ToQtFilter(const QString& pairs);
 FileDialogRequest DataFileDialog(bool save, const QString& title, const QString& filterPairs,
                                  const QString& initialName);
 
-
 // Shows a code page 1251 name in the field.
 void ShowName(QLineEdit& field, std::string_view nameWin);
 // The field's text as a code page 1251 name. Characters code page 1251 cannot hold become

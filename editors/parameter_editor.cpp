@@ -15,7 +15,10 @@ constexpr int kValueColumn = 3;
 ParameterEditor::ParameterEditor(const QString& objectName, const QString& caption, const SourceEditorLayout& layout,
                                  UserSeam& seam, const std::string& workingDirectory,
                                  std::span<const ParameterRowText> rows, std::span<const int> colWidths)
-    : SourceEditor(objectName, caption, layout, seam, workingDirectory), values_(rows.size(), 0.0), rows_(rows), colWidths_(colWidths) {
+    : SourceEditor(objectName, caption, layout, seam, workingDirectory),
+      values_(rows.size(), 0.0),
+      rows_(rows),
+      colWidths_(colWidths) {
     SetUpGrid();
 }
 

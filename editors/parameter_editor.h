@@ -18,8 +18,8 @@ struct ParameterRowText {
 class ParameterEditor : public SourceEditor {
     Q_OBJECT
 protected:
-    ParameterEditor(const QString& objectName, const QString& caption, const SourceEditorLayout& layout,
-                    UserSeam& seam, const std::string& workingDirectory, std::span<const ParameterRowText> rows,
+    ParameterEditor(const QString& objectName, const QString& caption, const SourceEditorLayout& layout, UserSeam& seam,
+                    const std::string& workingDirectory, std::span<const ParameterRowText> rows,
                     std::span<const int> colWidths);
 
     // Opening step 1: column widths, heading row, numbers, names and units.

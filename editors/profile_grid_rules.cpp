@@ -43,10 +43,10 @@ bool Refused(int col, int row, double value) {
 
 void Store(ProfilePoint& point, int col, double value) {
     switch (static_cast<ProfileColumn>(col)) {
-    case ProfileColumn::Distance: point.distance = value; break;
-    case ProfileColumn::GroundHeight: point.groundHeight = value; break;
-    case ProfileColumn::TypeCode: point.typeCode = static_cast<std::uint8_t>(std::trunc(value)); break;
-    case ProfileColumn::ObjectHeight: point.objectHeight = value; break;
+        case ProfileColumn::Distance: point.distance = value; break;
+        case ProfileColumn::GroundHeight: point.groundHeight = value; break;
+        case ProfileColumn::TypeCode: point.typeCode = static_cast<std::uint8_t>(std::trunc(value)); break;
+        case ProfileColumn::ObjectHeight: point.objectHeight = value; break;
     }
 }
 
@@ -76,10 +76,10 @@ std::string ProfileCellText(const std::vector<ProfilePoint>& points, int col, in
     if (row < 1 || row > static_cast<int>(points.size())) return {};
     const ProfilePoint& point = points[static_cast<std::size_t>(row - 1)];
     switch (static_cast<ProfileColumn>(col)) {
-    case ProfileColumn::Distance: return FormatGeneral(point.distance, separator);
-    case ProfileColumn::GroundHeight: return FormatGeneral(point.groundHeight, separator);
-    case ProfileColumn::TypeCode: return std::to_string(point.typeCode);
-    case ProfileColumn::ObjectHeight: return FormatGeneral(point.objectHeight, separator);
+        case ProfileColumn::Distance: return FormatGeneral(point.distance, separator);
+        case ProfileColumn::GroundHeight: return FormatGeneral(point.groundHeight, separator);
+        case ProfileColumn::TypeCode: return std::to_string(point.typeCode);
+        case ProfileColumn::ObjectHeight: return FormatGeneral(point.objectHeight, separator);
     }
     return {};
 }
@@ -92,8 +92,6 @@ void InsertProfilePoint(std::vector<ProfilePoint>& points, int row) {
     points.insert(points.begin() + static_cast<std::ptrdiff_t>(at), inserted);
 }
 
-void DeleteProfilePoint(std::vector<ProfilePoint>& points, int row) {
-    points.erase(points.begin() + row - 1);
-}
+void DeleteProfilePoint(std::vector<ProfilePoint>& points, int row) { points.erase(points.begin() + row - 1); }
 
 }  // namespace vakrel

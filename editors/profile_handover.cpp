@@ -19,9 +19,8 @@ std::string ProfileCaption(std::string_view nameWin) {
 void HandOverProfile(ProfileData& edited, std::string_view nameWin, HopModel& model) {
     auto& points = edited.points;
     auto end = points.begin();
-    if (end != points.end()) end = std::find_if(points.begin() + 1, points.end(), [](const ProfilePoint& p) {
-        return p.distance == 0;
-    });
+    if (end != points.end())
+        end = std::find_if(points.begin() + 1, points.end(), [](const ProfilePoint& p) { return p.distance == 0; });
     points.erase(end, points.end());
     model.profile.points = points;
 

@@ -10,23 +10,23 @@ namespace vakrel {
 
 // Clearance at one point of the path.
 struct Clearance {
-    double distanceKm = 0;  // from antenna 1
-    double clearanceM = 0;  // H(x): line of sight minus (terrain + bulge); positive below the line
-    double zoneRadiusM = 0; // H0(x) = sqrt(lambda R k (1 - k) / 3), k = x / R, R the path length
-    double relative = 0;    // p(x) = H / H0
+    double distanceKm = 0;   // from antenna 1
+    double clearanceM = 0;   // H(x): line of sight minus (terrain + bulge); positive below the line
+    double zoneRadiusM = 0;  // H0(x) = sqrt(lambda R k (1 - k) / 3), k = x / R, R the path length
+    double relative = 0;     // p(x) = H / H0
 };
 
 enum class PathClass { Open = 1, SemiOpen = 2, Closed = 3 };
 
 struct HopGeometry {
     double lengthKm = 0;
-    double txTopM = 0;                 // antenna 1 top above sea level
-    double rxTopM = 0;                 // antenna 2 top above sea level
-    Clearance critical;                // the point of smallest p
-    std::optional<Clearance> second;   // the worst point of another obstacle, if any
+    double txTopM = 0;                // antenna 1 top above sea level
+    double rxTopM = 0;                // antenna 2 top above sea level
+    Clearance critical;               // the point of smallest p
+    std::optional<Clearance> second;  // the worst point of another obstacle, if any
     PathClass pathClass = PathClass::Open;
-    double txHorizonMrad = 0;          // elevation of antenna 1's horizon (P.452-18 eqs 38-40)
-    double rxHorizonMrad = 0;          // elevation of antenna 2's horizon
+    double txHorizonMrad = 0;  // elevation of antenna 1's horizon (P.452-18 eqs 38-40)
+    double rxHorizonMrad = 0;  // elevation of antenna 2's horizon
 };
 
 // Earth bulge at `xKm` on a path of `lengthKm` over an earth of `radiusKm`, m.

@@ -15,7 +15,6 @@ namespace vakrel {
 
 namespace {
 
-
 std::string Number(double value) { return FormatGeneral(value, '.'); }
 
 // The file's data, or an InputError naming the file (`name`, as the report shows it) and the reason.
@@ -42,17 +41,16 @@ HopProfile ParseProfileBuffer(std::string_view bytes, const std::string& fileNam
 void CheckProfile(const HopProfile& profile, const std::string& fileName) {
     const std::size_t n = profile.distanceKm.size();
     if (n < 2)
-        throw InputError("файл " + fileName + ": в профиле " + std::to_string(n) +
-                         " точк" + (n == 1 ? "а" : "и") + ", нужно не меньше двух");
+        throw InputError("файл " + fileName + ": в профиле " + std::to_string(n) + " точк" + (n == 1 ? "а" : "и") +
+                         ", нужно не меньше двух");
     if (profile.distanceKm.front() != 0)
-        throw InputError("файл " + fileName + ": первая точка профиля стоит на " +
-                         Number(profile.distanceKm.front()) + " км, а не у антенны 1 (0 км)");
+        throw InputError("файл " + fileName + ": первая точка профиля стоит на " + Number(profile.distanceKm.front()) +
+                         " км, а не у антенны 1 (0 км)");
     for (std::size_t i = 1; i < n; ++i) {
         if (!(profile.distanceKm[i] > profile.distanceKm[i - 1]))
             throw InputError("файл " + fileName + ": расстояния не растут, точка " + std::to_string(i + 1) +
                              " (строка " + std::to_string(kProfileHeaderLines + i + 1) + "): " +
-                             Number(profile.distanceKm[i]) + " км после " + Number(profile.distanceKm[i - 1]) +
-                             " км");
+                             Number(profile.distanceKm[i]) + " км после " + Number(profile.distanceKm[i - 1]) + " км");
     }
 }
 
@@ -69,11 +67,11 @@ HopInputs ReadHopInputs(const std::string& profilePath, const std::string& stati
     std::copy(station.params.begin(), station.params.end(), in.station.begin());
     const double frequency = in.station[kFrequencyParam - 1];
     if (!(frequency > 0))
-        throw InputError("файл " + stationName + ", строка " + std::to_string(kStationFirstParamLine + kFrequencyParam - 1) +
-                         ": рабочая частота " + Number(frequency) + " МГц, нужна больше нуля");
+        throw InputError("файл " + stationName + ", строка " +
+                         std::to_string(kStationFirstParamLine + kFrequencyParam - 1) + ": рабочая частота " +
+                         Number(frequency) + " МГц, нужна больше нуля");
 
-    const ConditionsFile conditions =
-        ReadOrRefuse(conditionsName, [&] { return LoadConditionsFile(conditionsPath); });
+    const ConditionsFile conditions = ReadOrRefuse(conditionsName, [&] { return LoadConditionsFile(conditionsPath); });
     std::copy(conditions.params.begin(), conditions.params.end(), in.conditions.begin());
     NoteUnreadableFields(station, stationName, conditions, conditionsName, in.warnings);
     in.refraction = RefractionFromConditions(in.conditions);

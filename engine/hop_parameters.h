@@ -14,7 +14,7 @@ namespace vakrel {
 
 // Propagation type, conditions parameter 1.
 enum class Propagation {
-    Automatic = 0,           // line of sight when p(g) >= 0, else diffraction and troposcatter
+    Automatic = 0,  // line of sight when p(g) >= 0, else diffraction and troposcatter
     LineOfSight = 1,
     LineOfSightReflected = 2,
     Diffraction = 3,
@@ -35,20 +35,20 @@ struct StationParameters {
     double requiredReliabilityPct;
     double precedingReliabilityPct;  // 100 when no preceding hop is given
     bool digital;
-    int diversityOrder;              // 1-8
+    int diversityOrder;  // 1-8
 };
 
 struct ConditionParameters {
     Propagation propagation;
-    p526::Ground diffractionGround;              // parameter 2: the surface under the whole path
-    std::optional<double> fixedReflection;       // parameter 2 = 0.xx: |Gamma| given directly
-    Roughness roughness;                         // parameters 5, 10, 11
-    p527::Electrical reflectingSurface;          // parameters 6, 12, 13
-    double dN1;                                  // parameter 7, N-units/km
-    double surfaceRefractivity;                  // parameter 8, N0
-    double refractivityLapse;                    // ΔN of the radius used, N-units/km (k = 157/(157 - ΔN))
-    double meanRainRateMmH;                      // parameter 14
-    double rainProbabilityPct;                   // parameter 15
+    p526::Ground diffractionGround;         // parameter 2: the surface under the whole path
+    std::optional<double> fixedReflection;  // parameter 2 = 0.xx: |Gamma| given directly
+    Roughness roughness;                    // parameters 5, 10, 11
+    p527::Electrical reflectingSurface;     // parameters 6, 12, 13
+    double dN1;                             // parameter 7, N-units/km
+    double surfaceRefractivity;             // parameter 8, N0
+    double refractivityLapse;               // ΔN of the radius used, N-units/km (k = 157/(157 - ΔN))
+    double meanRainRateMmH;                 // parameter 14
+    double rainProbabilityPct;              // parameter 15
 };
 
 StationParameters InterpretStation(const std::array<double, 15>& values);
@@ -58,8 +58,7 @@ StationParameters InterpretStation(const std::array<double, 15>& values);
 double RefractivityLapseOf(double radiusKm);
 
 // `radiusKm` is the effective radius the hop is computed on.
-ConditionParameters InterpretConditions(const std::array<double, 16>& values, double radiusKm,
-                                        double frequencyGHz);
+ConditionParameters InterpretConditions(const std::array<double, 16>& values, double radiusKm, double frequencyGHz);
 
 // The reflection coefficient of the reflecting plane at grazing angle psi (horizontal
 // polarisation), or the fixed modulus of parameter 2 with the phase of a perfect reflector.

@@ -13,9 +13,9 @@
 #include "p530_rain.h"
 #include "p530_time_bases.h"
 #include "p617_troposcatter.h"
-#include "path_loss.h"
 #include "p837_rain_rate.h"
 #include "p838_rain.h"
+#include "path_loss.h"
 #include "troposcatter_fading.h"
 
 namespace vakrel {
@@ -60,8 +60,7 @@ void ScatterOutage(const TerrainProfile& profile, HopResult& hop) {
 void RainOutage(HopResult& hop) {
     ReliabilityResult& r = hop.reliability;
     const double fGHz = hop.frequencyMHz / 1000;
-    r.rainRateMmH =
-        p837::RainRateExceeded(hop.conditions.meanRainRateMmH, hop.conditions.rainProbabilityPct, 0.01);
+    r.rainRateMmH = p837::RainRateExceeded(hop.conditions.meanRainRateMmH, hop.conditions.rainProbabilityPct, 0.01);
     if (fGHz < kRainModelLowestGHz || r.rainRateMmH <= 0) return;
     const p838::RainCoefficients horizontal = p838::HorizontalCoefficients(fGHz);
     r.rainSpecificDbKm = p838::SpecificAttenuation(horizontal, r.rainRateMmH);

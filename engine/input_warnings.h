@@ -17,9 +17,8 @@ struct HopResult;
 
 // The value fields the engine reads that do not parse and so are read as 0, each quoted through
 // QuotedInput; the names are the files' names as the report shows them.
-void NoteUnreadableFields(const StationFile& station, const std::string& stationName,
-                          const ConditionsFile& conditions, const std::string& conditionsName,
-                          std::vector<std::string>& warnings);
+void NoteUnreadableFields(const StationFile& station, const std::string& stationName, const ConditionsFile& conditions,
+                          const std::string& conditionsName, std::vector<std::string>& warnings);
 
 // Values outside their labels' ranges, and models used outside the ranges their Recommendations
 // state, for the finished calculation `hop`.

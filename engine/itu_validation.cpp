@@ -35,8 +35,8 @@ void Loss(std::vector<Check>& out, std::string name, double expected, double act
 
 void CheckP838(std::vector<Check>& out) {
     for (const P838Case& c : kP838Cases) {
-        const std::string at = "P.838-3 f=" + Num(c.frequencyGHz) + " el=" + Num(c.elevationDeg) + " tau=" +
-                               Num(c.tiltDeg) + ": ";
+        const std::string at =
+            "P.838-3 f=" + Num(c.frequencyGHz) + " el=" + Num(c.elevationDeg) + " tau=" + Num(c.tiltDeg) + ": ";
         const p838::RainCoefficients h = p838::HorizontalCoefficients(c.frequencyGHz);
         const p838::RainCoefficients v = p838::VerticalCoefficients(c.frequencyGHz);
         const p838::RainCoefficients path = p838::PathCoefficients(c.frequencyGHz, c.elevationDeg, c.tiltDeg);
@@ -65,8 +65,7 @@ void CheckP837(std::vector<Check>& out) {
         for (int m = 0; m < 12; ++m)
             months.push_back(p837::MonthFromClimatology(m + 1, site.monthlyRainMm[m], site.monthlyTemperatureC[m]));
         for (const auto& [p, rate] : site.rates)
-            Relative(out, "P.837-7 (" + site.name + ") p=" + Num(p) + ": R_p", rate,
-                     p837::RainRateExceeded(months, p));
+            Relative(out, "P.837-7 (" + site.name + ") p=" + Num(p) + ": R_p", rate, p837::RainRateExceeded(months, p));
     }
 }
 
@@ -76,10 +75,9 @@ void CheckPath3(std::vector<Check>& out) {
     distances.push_back(kPath3LastDistanceKm);
     const TerrainProfile profile{distances, kPath3HeightsM};
     for (const DeltaBullingtonCase& c : kPath3Cases) {
-        const p526::DeltaBullingtonResult r =
-            p526::DeltaBullington(profile, kPath3HeightsM.front() + c.txAboveGroundM,
-                                  kPath3HeightsM.back() + c.rxAboveGroundM, 8500, c.frequencyMHz, p526::kAverageLand,
-                                  p526::Polarisation::Horizontal);
+        const p526::DeltaBullingtonResult r = p526::DeltaBullington(
+            profile, kPath3HeightsM.front() + c.txAboveGroundM, kPath3HeightsM.back() + c.rxAboveGroundM, 8500,
+            c.frequencyMHz, p526::kAverageLand, p526::Polarisation::Horizontal);
         const std::string at = "P.526 delta-Bullington path 3 f=" + Num(c.frequencyMHz) + " MHz: ";
         Loss(out, at + "Lbulla", c.lbulla, r.actualProfileLoss);
         Loss(out, at + "Lbulls", c.lbulls, r.smoothProfileLoss);
@@ -96,8 +94,8 @@ void CheckFlatEarth(std::vector<Check>& out) {
     }
     const TerrainProfile profile{distances, heights};
     for (const FlatEarthCase& c : kFlat100Cases) {
-        const p526::DeltaBullingtonResult r = p526::DeltaBullington(
-            profile, 10, 10, 8735.511968, c.frequencyGHz * 1000, p526::kAverageLand, p526::Polarisation::Vertical);
+        const p526::DeltaBullingtonResult r = p526::DeltaBullington(profile, 10, 10, 8735.511968, c.frequencyGHz * 1000,
+                                                                    p526::kAverageLand, p526::Polarisation::Vertical);
         const std::string at = "P.526 smooth earth 100 km f=" + Num(c.frequencyGHz) + " GHz: ";
         Loss(out, at + "Ldsph", c.ldsph, r.sphericalLoss);
         Loss(out, at + "Ld", c.ld, r.lossDb);
@@ -110,7 +108,8 @@ void CheckTimeBasesAndMinimumK(std::vector<Check>& out) {
     for (const TimeBaseCase& c : kP841Cases)
         Relative(out, "P.841-6 p=" + Num(c.yearPct) + ": pw", c.worstMonthPct, p841::WorstMonthPercent(c.yearPct));
     for (const TimeBaseCase& c : kP841InverseCases)
-        Relative(out, "P.841-6 pw=" + Num(c.worstMonthPct) + ": p", c.yearPct, p841::AverageYearPercent(c.worstMonthPct));
+        Relative(out, "P.841-6 pw=" + Num(c.worstMonthPct) + ": p", c.yearPct,
+                 p841::AverageYearPercent(c.worstMonthPct));
 }
 
 }  // namespace

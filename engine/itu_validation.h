@@ -9,10 +9,10 @@ namespace vakrel::validation {
 
 // One compared figure.
 struct Check {
-    std::string name;     // model, case and quantity, for the failure message
+    std::string name;  // model, case and quantity, for the failure message
     double expected;
     double actual;
-    double tolerance;     // absolute, in the unit of the figure
+    double tolerance;  // absolute, in the unit of the figure
     bool passed() const { return actual - expected <= tolerance && expected - actual <= tolerance; }
 };
 

@@ -4,6 +4,7 @@
 #include "itu_validation_tables.h"
 
 namespace vakrel::validation {
+// clang-format off
 
 // ValEx sheet "P.838-3 Sp.Att": f GHz, elevation deg, tilt deg, R mm/h -> kH, kV, alphaH, alphaV, k, alpha, gamma_R dB/km.
 const std::vector<P838Case> kP838Cases = {
@@ -180,4 +181,5 @@ const std::vector<TimeBaseCase> kP841InverseCases = {
     {8.33333e-7, 1e-5}, {1.068843e-4, 0.001}, {0.300047, 1}, {8.094889, 20}, {65.46983, 90}, {100, 100},
 };
 
+// clang-format on
 }  // namespace vakrel::validation

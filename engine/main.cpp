@@ -20,7 +20,6 @@
 
 namespace {
 
-
 constexpr const char* kUsage =
     "usage: vakrel.exe buf.prf buf.ttx [--json FILE]\n"
     "         computes the hop of the profile buffer buf.prf, the station buffer buf.ttx and\n"

@@ -60,7 +60,8 @@ double DistanceTerm(double x) {
 // G(Y), eq 32, bounded below by 2 + 20 log K.
 double HeightGain(double y, double beta, double k) {
     const double b = beta * y;
-    const double g = b > 2 ? 17.6 * std::sqrt(b - 1.1) - 5 * std::log10(b - 1.1) - 8 : 20 * std::log10(b + 0.1 * b * b * b);
+    const double g =
+        b > 2 ? 17.6 * std::sqrt(b - 1.1) - 5 * std::log10(b - 1.1) - 8 : 20 * std::log10(b + 0.1 * b * b * b);
     return std::max(g, 2 + 20 * std::log10(k));
 }
 
@@ -73,8 +74,8 @@ double KnifeEdgeLoss(double nu) {
 
 BullingtonResult Bullington(const TerrainProfile& profile, double txHeightM, double rxHeightM, double radiusKm,
                             double wavelengthM) {
-    return BullingtonOver(profile, [&](std::size_t i) { return profile.heightM[i]; }, txHeightM, rxHeightM,
-                          radiusKm, wavelengthM);
+    return BullingtonOver(
+        profile, [&](std::size_t i) { return profile.heightM[i]; }, txHeightM, rxHeightM, radiusKm, wavelengthM);
 }
 
 double FirstTermLoss(double radiusKm, double distanceKm, double txHeightM, double rxHeightM, double frequencyGHz,
@@ -83,20 +84,18 @@ double FirstTermLoss(double radiusKm, double distanceKm, double txHeightM, doubl
     const double a = radiusKm;
     const double loss = 18 * ground.conductivitySm / f;
     // Normalised surface admittance, eqs 27-28.
-    double k = 0.036 * std::pow(a * f, -1.0 / 3) *
-               std::pow(std::pow(ground.permittivity - 1, 2) + loss * loss, -0.25);
-    if (polarisation == Polarisation::Vertical)
-        k *= std::sqrt(ground.permittivity * ground.permittivity + loss * loss);
+    double k = 0.036 * std::pow(a * f, -1.0 / 3) * std::pow(std::pow(ground.permittivity - 1, 2) + loss * loss, -0.25);
+    if (polarisation == Polarisation::Vertical) k *= std::sqrt(ground.permittivity * ground.permittivity + loss * loss);
     const double k2 = k * k;
     const double k4 = k2 * k2;
     const double beta = (1 + 1.6 * k2 + 0.67 * k4) / (1 + 4.5 * k2 + 1.53 * k4);  // eq 29
-    const double x = 21.88 * beta * std::cbrt(f / (a * a)) * distanceKm;            // eq 30
+    const double x = 21.88 * beta * std::cbrt(f / (a * a)) * distanceKm;          // eq 30
     const double yScale = 0.9575 * beta * std::cbrt(f * f / a);
     return -DistanceTerm(x) - HeightGain(yScale * txHeightM, beta, k) - HeightGain(yScale * rxHeightM, beta, k);
 }
 
-double SphericalEarthLoss(double distanceKm, double txHeightM, double rxHeightM, double radiusKm,
-                          double frequencyGHz, const Ground& ground, Polarisation polarisation) {
+double SphericalEarthLoss(double distanceKm, double txHeightM, double rxHeightM, double radiusKm, double frequencyGHz,
+                          const Ground& ground, Polarisation polarisation) {
     const double d = distanceKm;
     const double hte = txHeightM;
     const double hre = rxHeightM;
@@ -167,11 +166,12 @@ DeltaBullingtonResult DeltaBullington(const TerrainProfile& profile, double txHe
     r.actualProfileLoss = r.actual.lossDb;
     r.txEffectiveHeightM = hts - hstd;
     r.rxEffectiveHeightM = hrs - hsrd;
-    r.smoothProfileLoss = BullingtonOver(profile, [](std::size_t) { return 0.0; }, r.txEffectiveHeightM,
-                                         r.rxEffectiveHeightM, radiusKm, wavelengthM)
-                              .lossDb;
-    r.sphericalLoss = SphericalEarthLoss(d, r.txEffectiveHeightM, r.rxEffectiveHeightM, radiusKm,
-                                         frequencyMHz / 1000, ground, polarisation);
+    r.smoothProfileLoss =
+        BullingtonOver(
+            profile, [](std::size_t) { return 0.0; }, r.txEffectiveHeightM, r.rxEffectiveHeightM, radiusKm, wavelengthM)
+            .lossDb;
+    r.sphericalLoss = SphericalEarthLoss(d, r.txEffectiveHeightM, r.rxEffectiveHeightM, radiusKm, frequencyMHz / 1000,
+                                         ground, polarisation);
     r.lossDb = r.actualProfileLoss + std::max(r.sphericalLoss - r.smoothProfileLoss, 0.0);
     return r;
 }

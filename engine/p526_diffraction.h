@@ -8,8 +8,8 @@ namespace vakrel::p526 {
 
 // Electrical constants of the ground for the smooth-earth first term.
 struct Ground {
-    double permittivity;       // relative, epsilon_r
-    double conductivitySm;     // sigma, S/m
+    double permittivity;    // relative, epsilon_r
+    double conductivitySm;  // sigma, S/m
 };
 
 // The P.452-18 land constants that the delta-Bullington validation uses.
@@ -35,8 +35,8 @@ BullingtonResult Bullington(const TerrainProfile& profile, double txHeightM, dou
 
 // Smooth-earth diffraction loss Ldsph of §4.5.2 (P.452-18 eqs 23-37): a path of `distanceKm`
 // with effective antenna heights `txHeightM`, `rxHeightM` above the smooth surface.
-double SphericalEarthLoss(double distanceKm, double txHeightM, double rxHeightM, double radiusKm,
-                          double frequencyGHz, const Ground& ground, Polarisation polarisation);
+double SphericalEarthLoss(double distanceKm, double txHeightM, double rxHeightM, double radiusKm, double frequencyGHz,
+                          const Ground& ground, Polarisation polarisation);
 
 // The first term Ldft of the residue series (eqs 27-35).
 double FirstTermLoss(double radiusKm, double distanceKm, double txHeightM, double rxHeightM, double frequencyGHz,
@@ -51,13 +51,13 @@ struct SmoothSurface {
 SmoothSurface LeastSquaresSurface(const TerrainProfile& profile);
 
 struct DeltaBullingtonResult {
-    double actualProfileLoss;  // Lbulla
-    double smoothProfileLoss;  // Lbulls
-    double sphericalLoss;      // Ldsph
-    double lossDb;             // Ld
-    double txEffectiveHeightM; // h'ts = hts - hstd
-    double rxEffectiveHeightM; // h'rs = hrs - hsrd
-    BullingtonResult actual;   // the construction on the real profile
+    double actualProfileLoss;   // Lbulla
+    double smoothProfileLoss;   // Lbulls
+    double sphericalLoss;       // Ldsph
+    double lossDb;              // Ld
+    double txEffectiveHeightM;  // h'ts = hts - hstd
+    double rxEffectiveHeightM;  // h'rs = hrs - hsrd
+    BullingtonResult actual;    // the construction on the real profile
 };
 DeltaBullingtonResult DeltaBullington(const TerrainProfile& profile, double txHeightM, double rxHeightM,
                                       double radiusKm, double frequencyMHz, const Ground& ground,

@@ -9,8 +9,6 @@ ClearanceCase ChooseClearanceCase(bool extendedObstruction) {
     return extendedObstruction ? ClearanceCase::ExtendedObstruction : ClearanceCase::SingleIsolatedObstacle;
 }
 
-double ClearanceAtMinimumK(ClearanceCase c) {
-    return c == ClearanceCase::SingleIsolatedObstacle ? 0.0 : 0.3;
-}
+double ClearanceAtMinimumK(ClearanceCase c) { return c == ClearanceCase::SingleIsolatedObstacle ? 0.0 : 0.3; }
 
 }  // namespace vakrel::p530

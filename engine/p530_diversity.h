@@ -4,10 +4,10 @@
 namespace vakrel::p530 {
 
 struct SpaceDiversity {
-    double separationM;    // S, vertical spacing of the antennas (3-23 m)
-    double frequencyGHz;   // 2-11 GHz
-    double distanceKm;     // 43-240 km
-    double occurrencePct;  // p0, the multipath occurrence factor, %
+    double separationM;           // S, vertical spacing of the antennas (3-23 m)
+    double frequencyGHz;          // 2-11 GHz
+    double distanceKm;            // 43-240 km
+    double occurrencePct;         // p0, the multipath occurrence factor, %
     double gainDifferenceDb = 0;  // V = |G1 - G2|
 };
 

@@ -13,9 +13,9 @@ double GeoclimaticFactor(double dN1, double roughnessM);
 struct MultipathPath {
     double distanceKm;
     double frequencyGHz;
-    double txAntennaHeightM;  // h_e, above sea level
-    double rxAntennaHeightM;  // h_r, above sea level
-    double geoclimaticFactor; // K
+    double txAntennaHeightM;   // h_e, above sea level
+    double rxAntennaHeightM;   // h_r, above sea level
+    double geoclimaticFactor;  // K
 };
 
 // |epsilon_p| of eq 6, mrad.

@@ -15,8 +15,7 @@ struct ExceedanceCoefficients {
 // C1-C3 of eqs (35a)-(35c) from C0 of eq (36): 0.12 + 0.4 log10((f/10)^0.8) for f >= 10 GHz.
 ExceedanceCoefficients Coefficients(double frequencyGHz) {
     const double c0 = frequencyGHz >= 10 ? 0.12 + 0.4 * std::log10(std::pow(frequencyGHz / 10, 0.8)) : 0.12;
-    return {std::pow(0.07, c0) * std::pow(0.12, 1 - c0), 0.855 * c0 + 0.546 * (1 - c0),
-            0.139 * c0 + 0.043 * (1 - c0)};
+    return {std::pow(0.07, c0) * std::pow(0.12, 1 - c0), 0.855 * c0 + 0.546 * (1 - c0), 0.139 * c0 + 0.043 * (1 - c0)};
 }
 
 }  // namespace

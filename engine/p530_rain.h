@@ -7,9 +7,9 @@ namespace vakrel::p530 {
 struct RainPath {
     double distanceKm;
     double frequencyGHz;
-    double rainRateMmH;        // R_0.01, 1-minute integration
-    double specificAttDbKm;    // gamma_R at R_0.01 (P.838-3)
-    double alpha;              // the P.838-3 exponent used for gamma_R
+    double rainRateMmH;      // R_0.01, 1-minute integration
+    double specificAttDbKm;  // gamma_R at R_0.01 (P.838-3)
+    double alpha;            // the P.838-3 exponent used for gamma_R
 };
 
 // The range of time percentages the power law of eq (34) is given for.

@@ -26,8 +26,7 @@ double CouplingLoss(double txGainDb, double rxGainDb) { return 0.07 * std::exp(0
 double CommonVolumeHeightKm(const TroposcatterPath& path) {
     const double d = path.distanceKm;
     const double theta = std::max(ScatterAngleMrad(path), kSmallestCommonVolumeAngleMrad) / 1000;
-    const double beta = d / (2 * path.radiusKm) + path.rxHorizonMrad / 1000 +
-                        (path.rxHeightKm - path.txHeightKm) / d;
+    const double beta = d / (2 * path.radiusKm) + path.rxHorizonMrad / 1000 + (path.rxHeightKm - path.txHeightKm) / d;
     const double ratio = d * std::sin(beta) / std::sin(theta);
     return path.txHeightKm + ratio * (0.5 * ratio / path.radiusKm + std::sin(path.txHorizonMrad / 1000));
 }

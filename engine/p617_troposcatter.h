@@ -7,12 +7,12 @@ namespace vakrel::p617 {
 struct TroposcatterPath {
     double distanceKm;
     double frequencyMHz;
-    double radiusKm;           // effective earth radius k a
-    double txHorizonMrad;      // theta_t, elevation of antenna 1's horizon
-    double rxHorizonMrad;      // theta_r, elevation of antenna 2's horizon
-    double txHeightKm;         // antenna 1 above sea level
-    double rxHeightKm;         // antenna 2 above sea level
-    double surfaceHeightKm;    // h_s, the earth's surface above sea level
+    double radiusKm;             // effective earth radius k a
+    double txHorizonMrad;        // theta_t, elevation of antenna 1's horizon
+    double rxHorizonMrad;        // theta_r, elevation of antenna 2's horizon
+    double txHeightKm;           // antenna 1 above sea level
+    double rxHeightKm;           // antenna 2 above sea level
+    double surfaceHeightKm;      // h_s, the earth's surface above sea level
     double surfaceRefractivity;  // N0, N-units at sea level
     double refractivityLapse;    // dN, N-units/km (positive when N falls with height)
     double txGainDb;

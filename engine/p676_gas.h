@@ -5,9 +5,9 @@ namespace vakrel::p676 {
 
 // The atmosphere at the height of the path.
 struct Atmosphere {
-    double dryPressureHPa;       // p, dry-air pressure
-    double temperatureK;         // T
-    double waterVapourDensity;   // rho, g/m3
+    double dryPressureHPa;      // p, dry-air pressure
+    double temperatureK;        // T
+    double waterVapourDensity;  // rho, g/m3
 };
 
 // The standard surface atmosphere used when the data give no other: 1013.25 hPa, 15 °C, 7.5 g/m3.

@@ -37,8 +37,7 @@ double ExceedanceProbability(std::span<const RainPeriod> periods, double rateMmH
     double sum = 0;
     for (const RainPeriod& p : periods) {
         if (p.rainProbabilityPercent <= 0 || p.meanRateMmH <= 0) continue;
-        sum += p.days * p.rainProbabilityPercent *
-               Q((std::log(rateMmH) + 0.7938 - std::log(p.meanRateMmH)) / 1.26);
+        sum += p.days * p.rainProbabilityPercent * Q((std::log(rateMmH) + 0.7938 - std::log(p.meanRateMmH)) / 1.26);
     }
     return sum / kDaysPerYear;
 }

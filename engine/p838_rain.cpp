@@ -22,6 +22,7 @@ double Fit(const std::array<GaussTerm, N>& terms, double m, double c0, double fr
     return sum;
 }
 
+// clang-format off
 constexpr std::array<GaussTerm, 4> kKH = {{{-5.33980, -0.10008, 1.13098},
                                           {-0.35351, 1.26970, 0.45400},
                                           {-0.23789, 0.86036, 0.15354},
@@ -40,6 +41,7 @@ constexpr std::array<GaussTerm, 5> kAlphaV = {{{-0.07771, 2.33840, -0.76284},
                                               {-0.20238, 1.14520, 0.26809},
                                               {-48.2991, 0.791669, 0.116226},
                                               {48.5833, 0.791459, 0.116479}}};
+// clang-format on
 
 }  // namespace
 

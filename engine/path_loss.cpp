@@ -42,8 +42,8 @@ std::optional<ReflectionResult> ReflectedRay(const TerrainProfile& profile, cons
     const HopGeometry& g = hop.geometry;
     if (g.pathClass != PathClass::Open) return std::nullopt;
     const p526::SmoothSurface plane = p526::LeastSquaresSurface(profile);
-    const ReflectionGeometry ray = ReflectionPoint(g.lengthKm, g.txTopM - plane.atTxM, g.rxTopM - plane.atRxM,
-                                                   hop.radiusKm);
+    const ReflectionGeometry ray =
+        ReflectionPoint(g.lengthKm, g.txTopM - plane.atTxM, g.rxTopM - plane.atRxM, hop.radiusKm);
     if (!ray.exists) return std::nullopt;
     const double fGHz = hop.frequencyMHz / 1000;
     const std::complex<double> gamma = ReflectionCoefficient(hop.conditions, fGHz, ray.grazingRad);
@@ -94,7 +94,8 @@ void ComputeLosses(const TerrainProfile& profile, HopResult& hop) {
     if (diffraction.actual.transHorizon)
         hop.bullingtonPoint = HopPoint{diffraction.actual.pointDistanceKm, diffraction.actual.pointAboveLosM};
 
-    if (type == Propagation::LineOfSightReflected && hop.reflection) loss.interferenceDb = hop.reflection->interferenceDb;
+    if (type == Propagation::LineOfSightReflected && hop.reflection)
+        loss.interferenceDb = hop.reflection->interferenceDb;
     loss.scatterDominates = type == Propagation::Troposcatter ||
                             (type == Propagation::DiffractionAndScatter && loss.troposcatterDb < groundWave);
     loss.totalDb = TotalLossDb(loss, loss.diffractionDb, type);

@@ -14,8 +14,12 @@ constexpr std::string_view kCutMark = "...";
 std::size_t CharacterLength(std::string_view text, std::size_t at) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
     const unsigned char lead = byte(0);
-    const std::size_t length =
-        lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
     if (length == 0 || at + length > text.size()) return 0;
     for (std::size_t k = 1; k < length; ++k)
         if ((byte(k) & 0xC0) != 0x80) return 0;

@@ -42,8 +42,7 @@ double RoughnessFactor(const Roughness& roughness, const ReflectionGeometry& ray
 double InterferenceFactorDb(std::complex<double> reflection, double divergence, double roughnessFactor,
                             double pathDifferenceM, double wavelengthM) {
     const double phase = 2 * std::numbers::pi * pathDifferenceM / wavelengthM;
-    const std::complex<double> sum =
-        1.0 + reflection * divergence * roughnessFactor * std::polar(1.0, -phase);
+    const std::complex<double> sum = 1.0 + reflection * divergence * roughnessFactor * std::polar(1.0, -phase);
     return std::max(20 * std::log10(std::abs(sum)), -60.0);
 }
 

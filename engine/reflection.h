@@ -9,11 +9,11 @@
 namespace vakrel {
 
 struct ReflectionGeometry {
-    bool exists = false;        // false when an antenna is not above the reflecting plane
-    double pointKm = 0;         // reflection point, distance from antenna 1
-    double grazingRad = 0;      // grazing angle psi
-    double divergence = 1;      // D <= 1
-    double pathDifferenceM = 0; // reflected minus direct path
+    bool exists = false;         // false when an antenna is not above the reflecting plane
+    double pointKm = 0;          // reflection point, distance from antenna 1
+    double grazingRad = 0;       // grazing angle psi
+    double divergence = 1;       // D <= 1
+    double pathDifferenceM = 0;  // reflected minus direct path
 };
 
 // `h1M`, `h2M`: heights of the antennas above the reflecting plane under each of them (m).

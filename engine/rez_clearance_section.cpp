@@ -27,11 +27,13 @@ void ClearanceSection(RezText& rez, const HopResult& hop) {
     const MinimumKResult& m = hop.minimumK;
     rez.Line("  Просвет при минимальном k (P.530-19, п. 2.2.2.1)");
     if (m.medianBelowFormula)
-        rez.Line(Printf("    Медианный k = %.3f ниже k_e = 157/(144 + 2670/d) формулы (4) P.530-19 (%.3f): "
-                        "взят медианный.",
-                        hop.kFactor, m.formulaKFactor));
+        rez.Line(
+            Printf("    Медианный k = %.3f ниже k_e = 157/(144 + 2670/d) формулы (4) P.530-19 (%.3f): "
+                   "взят медианный.",
+                   hop.kFactor, m.formulaKFactor));
     else
-        rez.Line(Printf("    k_e = 157/(144 + 2670/d) по формуле (4) P.530-19 для длины %.1f км.", hop.geometry.lengthKm));
+        rez.Line(
+            Printf("    k_e = 157/(144 + 2670/d) по формуле (4) P.530-19 для длины %.1f км.", hop.geometry.lengthKm));
     rez.Line("    Климат умеренный, как у формулы (4) (континентальный умеренный); в файлах климат не задан.");
     rez.Coded(216, "Коэффициент k_e, превышаемый 99.9 % наихудшего месяца", m.kFactor);
     rez.Coded(217, "Эквивалентный радиус Земли при k_e, км", m.radiusKm);
@@ -42,8 +44,8 @@ void ClearanceSection(RezText& rez, const HopResult& hop) {
     rez.Coded(222, "Подъем обеих антенн для выполнения критерия, м", m.raiseM);
     rez.Coded(223, "Запас на замирания с дифракцией при k_e, дБ", m.marginDb);
     rez.Line(std::string("    Случай: ") + CaseName(m.clearanceCase) +
-                Printf(". Нужно 1.0 F1 при медианном k и %.1f F1 при k_e;", m.requiredFraction) +
-                Printf(" есть %.2f F1 и %.2f F1.", m.medianInF1, m.minimumInF1));
+             Printf(". Нужно 1.0 F1 при медианном k и %.1f F1 при k_e;", m.requiredFraction) +
+             Printf(" есть %.2f F1 и %.2f F1.", m.medianInF1, m.minimumInF1));
     rez.Line("  ВЫВОД: " + ClearanceVerdict(hop) + ".");
     rez.Line();
 }

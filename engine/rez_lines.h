@@ -9,7 +9,6 @@
 
 namespace vakrel {
 
-
 // The value field of a coded line: 10 characters, right-aligned, with a point and at least four
 // significant digits (%10.3f from 1 to 1e5 and for 0, %10.4f below 1, %10.5f below 0.1, %10.6f
 // below 0.01, %10.3E below 0.001 and from 1e5 up).

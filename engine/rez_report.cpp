@@ -35,11 +35,11 @@ const char* PropagationName(Propagation p) {
 }
 
 // A list of points in the order the windowed program reads: count, distances, offsets.
-void WriteList(RezText& rez, const ResultListCodes& list, const char* what, const HopPoint* points,
-               std::size_t count) {
+void WriteList(RezText& rez, const ResultListCodes& list, const char* what, const HopPoint* points, std::size_t count) {
     count = std::min(count, static_cast<std::size_t>(kResultListCapacity));
     rez.Coded(list.count, std::string("Число точек: ") + what, static_cast<double>(count));
-    for (std::size_t i = 0; i < count; ++i) rez.Coded(list.distance, "  расстояние от антенны 1, км", points[i].distanceKm);
+    for (std::size_t i = 0; i < count; ++i)
+        rez.Coded(list.distance, "  расстояние от антенны 1, км", points[i].distanceKm);
     for (std::size_t i = 0; i < count; ++i)
         rez.Coded(list.offset, "  смещение от линии прямой видимости, м", points[i].offsetM);
 }
@@ -52,8 +52,8 @@ void Title(RezText& rez) {
 void Inputs(RezText& rez, const HopInputs& in, const HopResult& hop) {
     const StationParameters& s = hop.station;
     rez.Line("  Исходные данные (кратко)");
-    rez.Line(Printf("    точек профиля: %.0f; мощность передатчика %.2f дБВт;", static_cast<double>(in.profile.distanceKm.size()),
-                    s.txPowerDbw));
+    rez.Line(Printf("    точек профиля: %.0f; мощность передатчика %.2f дБВт;",
+                    static_cast<double>(in.profile.distanceKm.size()), s.txPowerDbw));
     rez.Line(Printf("    усиление антенн %.1f и ", s.txGainDb) + Printf("%.1f дБ; потери в трактах ", s.rxGainDb) +
              Printf("%.1f и %.1f дБ;", s.txFeederLossDb, s.rxFeederLossDb));
     rez.Line(std::string("    режим: ") + (s.digital ? "цифровой" : "аналоговый") +
@@ -83,8 +83,8 @@ void Geometry(RezText& rez, const HopResult& hop) {
     rez.Coded(200, "Радиус первой зоны Френеля в критической точке, м", g.critical.zoneRadiusM * std::sqrt(3.0));
     rez.Coded(201, "Угол закрытия горизонта антенны 1 (P.452-18), мрад", g.txHorizonMrad);
     rez.Coded(202, "Угол закрытия горизонта антенны 2 (P.452-18), мрад", g.rxHorizonMrad);
-    rez.Line(std::string("    Интервал ") + PathClassName(g.pathClass) + "; расчет: " +
-             PropagationName(hop.propagationUsed) + ".");
+    rez.Line(std::string("    Интервал ") + PathClassName(g.pathClass) +
+             "; расчет: " + PropagationName(hop.propagationUsed) + ".");
     HopPoint obstacles[2] = {{g.critical.distanceKm, g.critical.clearanceM}, {}};
     std::size_t count = 1;
     if (g.second) obstacles[count++] = {g.second->distanceKm, g.second->clearanceM};
@@ -94,8 +94,9 @@ void Geometry(RezText& rez, const HopResult& hop) {
 
 void Reflection(RezText& rez, const HopResult& hop) {
     rez.Line("  Отражение от земли (открытый интервал)");
-    rez.Line("    Двухлучевая модель программы: поверхность по P.527-6, точка отражения на сфере как в "
-             "P.526-16, п. 3.1.1.");
+    rez.Line(
+        "    Двухлучевая модель программы: поверхность по P.527-6, точка отражения на сфере как в "
+        "P.526-16, п. 3.1.1.");
     const std::optional<ReflectionResult>& r = hop.reflection;
     if (!r) {
         rez.Line("    Точки отражения нет: интервал не открытый или антенны ниже ЕПР.");
@@ -110,8 +111,9 @@ void Reflection(RezText& rez, const HopResult& hop) {
     rez.Coded(207, "Разность хода прямого и отраженного лучей, м", r->pathDifferenceM);
     // Shown for every open path; the loss counts it only where the propagation type counts the reflection.
     const bool counted = hop.propagationUsed == Propagation::LineOfSightReflected;
-    rez.Coded(208, counted ? "Интерференционный множитель (учтен, код 24), дБ"
-                           : "Интерференционный множитель (не учтен: тип РРВ не 2), дБ",
+    rez.Coded(208,
+              counted ? "Интерференционный множитель (учтен, код 24), дБ"
+                      : "Интерференционный множитель (не учтен: тип РРВ не 2), дБ",
               r->interferenceDb);
     const HopPoint point{r->pointKm, r->belowLosM};
     WriteList(rez, kResultListCodes[1], "точка отражения", &point, 1);
@@ -121,8 +123,9 @@ void Reflection(RezText& rez, const HopResult& hop) {
 void Losses(RezText& rez, const HopResult& hop) {
     const LossResult& l = hop.loss;
     rez.Line("  Потери на трассе (медианные)");
-    rez.Line("    Свободное пространство P.525-4, п. 2.2; газы P.676-13, прил. 1 (стандартная атмосфера); "
-             "дифракция P.526-16, п. 4.5; тропосферное рассеяние P.617-6, п. 4.1 (формула (4)).");
+    rez.Line(
+        "    Свободное пространство P.525-4, п. 2.2; газы P.676-13, прил. 1 (стандартная атмосфера); "
+        "дифракция P.526-16, п. 4.5; тропосферное рассеяние P.617-6, п. 4.1 (формула (4)).");
     rez.Coded(20, "Потери в свободном пространстве (P.525-4), дБ", l.freeSpaceDb);
     rez.Coded(21, "Поглощение в газах атмосферы (P.676-13), дБ", l.gasDb);
     rez.Coded(22, "Дифракционные потери, дельта-Буллингтон (P.526-16), дБ", l.diffractionDb);

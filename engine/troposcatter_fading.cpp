@@ -34,7 +34,7 @@ double TroposcatterOutage(double marginDb, double scatterScaleDb, int branches) 
         sum += value * (i == 0 || i == kSteps ? 1 : (i % 2 ? 4 : 2));
     }
     const double integral = sum * h / 3 * 50 * std::numbers::ln10;  // ∫ over q of the outage fraction
-    return integral;  // (1/100) * integral * 100 %
+    return integral;                                                // (1/100) * integral * 100 %
 }
 
 }  // namespace vakrel

@@ -10,6 +10,7 @@ namespace {
 using Byte = unsigned char;
 
 // Unicode of the upper halves (0x80-0xFF) of the two code pages.
+// clang-format off
 constexpr std::array<char16_t, 128> kCp1251Upper = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039,
     0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -42,21 +43,34 @@ constexpr std::array<char16_t, 128> kCp866Upper = {
     // 0xF0-0xFF
     0x0401, 0x0451, 0x0404, 0x0454, 0x0407, 0x0457, 0x040E, 0x045E, 0x00B0, 0x2219, 0x00B7, 0x221A,
     0x2116, 0x00A4, 0x25A0, 0x00A0};
+// clang-format on
 
 bool InFullSet(Byte b) { return b == 0xB8 || (b >= 0xC0 && b <= 0xDF) || b >= 0xF2; }
 
 bool InNarrowSet(Byte b) {
-    return b == 0xC0 || b == 0xC1 || (b >= 0xC6 && b <= 0xCC) || (b >= 0xCE && b <= 0xD3) ||
-           (b >= 0xD6 && b <= 0xDF) || b >= 0xF2;
+    return b == 0xC0 || b == 0xC1 || (b >= 0xC6 && b <= 0xCC) || (b >= 0xCE && b <= 0xD3) || (b >= 0xD6 && b <= 0xDF) ||
+           b >= 0xF2;
 }
 
 bool IsBlankedBoxByte(Byte b) {
     switch (b) {
-    case 0xB3: case 0xB4: case 0xB8: case 0xBE: case 0xBF: case 0xC0: case 0xC1: case 0xC2:
-    case 0xC3: case 0xC4: case 0xC5: case 0xCD: case 0xD4: case 0xD5: case 0xD9: case 0xDA:
-        return true;
-    default:
-        return false;
+        case 0xB3:
+        case 0xB4:
+        case 0xB8:
+        case 0xBE:
+        case 0xBF:
+        case 0xC0:
+        case 0xC1:
+        case 0xC2:
+        case 0xC3:
+        case 0xC4:
+        case 0xC5:
+        case 0xCD:
+        case 0xD4:
+        case 0xD5:
+        case 0xD9:
+        case 0xDA: return true;
+        default: return false;
     }
 }
 
@@ -164,9 +178,7 @@ std::string WinToDos(std::string_view text) {
 }
 
 std::string Cp1251ToUtf8(std::string_view text) { return ToUtf8(text, kCp1251Upper); }
-std::string Utf8ToCp1251(std::string_view text, char replacement) {
-    return FromUtf8(text, kCp1251Upper, replacement);
-}
+std::string Utf8ToCp1251(std::string_view text, char replacement) { return FromUtf8(text, kCp1251Upper, replacement); }
 std::string Cp866ToUtf8(std::string_view text) { return ToUtf8(text, kCp866Upper); }
 std::string Utf8ToCp866(std::string_view text) { return FromUtf8(text, kCp866Upper, '?'); }
 

@@ -10,10 +10,10 @@ inline constexpr double kEarthRadiusKm = 6370.0;
 
 // Refraction data as the conditions file gives it.
 struct Refraction {
-    int month = 0;            // 1-12; anything else is undetermined
-    int region = 0;           // 1-21 typical; anything else non-typical
-    double gradient = 0;      // -dN/dh in N-units per metre (0.04 = 40 N/km)
-    double coefficient = 0;   // refraction coefficient k; 0 or below: not given
+    int month = 0;           // 1-12; anything else is undetermined
+    int region = 0;          // 1-21 typical; anything else non-typical
+    double gradient = 0;     // -dN/dh in N-units per metre (0.04 = 40 N/km)
+    double coefficient = 0;  // refraction coefficient k; 0 or below: not given
 };
 
 // The refraction data of the 16 conditions parameters: 3 month and 4 region (truncated toward

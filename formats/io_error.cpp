@@ -14,15 +14,15 @@ std::string IoError::userMessage() const { return WithClosingPoint(what()); }
 
 std::string StandardMessage(IoErrorKind kind, int code) {
     switch (kind) {
-    case IoErrorKind::FileNotFound: return "File not found";
-    case IoErrorKind::InvalidFilename: return "Invalid filename";
-    case IoErrorKind::TooManyOpenFiles: return "Too many open files";
-    case IoErrorKind::AccessDenied: return "File access denied";
-    case IoErrorKind::ReadBeyondEnd: return "Read beyond end of file";
-    case IoErrorKind::DiskFull: return "Disk full";
-    case IoErrorKind::InvalidNumericInput: return "Invalid numeric input";
-    case IoErrorKind::Other:
-    case IoErrorKind::Custom: break;
+        case IoErrorKind::FileNotFound: return "File not found";
+        case IoErrorKind::InvalidFilename: return "Invalid filename";
+        case IoErrorKind::TooManyOpenFiles: return "Too many open files";
+        case IoErrorKind::AccessDenied: return "File access denied";
+        case IoErrorKind::ReadBeyondEnd: return "Read beyond end of file";
+        case IoErrorKind::DiskFull: return "Disk full";
+        case IoErrorKind::InvalidNumericInput: return "Invalid numeric input";
+        case IoErrorKind::Other:
+        case IoErrorKind::Custom: break;
     }
     return "I/O error " + std::to_string(code);
 }
@@ -35,21 +35,21 @@ std::string WithClosingPoint(std::string message) {
 
 IoError IoErrorFromErrno(int err, const std::string& path) {
     switch (err) {
-    case ENOENT:
-    case ENOTDIR: return IoError(IoErrorKind::FileNotFound, path);
-    case ENAMETOOLONG:
-    case EINVAL: return IoError(IoErrorKind::InvalidFilename, path);
-    case EMFILE:
-    case ENFILE: return IoError(IoErrorKind::TooManyOpenFiles, path);
-    case EACCES:
-    case EPERM:
-    case EISDIR:
-    case EROFS: return IoError(IoErrorKind::AccessDenied, path);
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:  // a file past the size the system allows this process: for the user, a full disk
-        return IoError(IoErrorKind::DiskFull, path);
-    default: return IoError(IoErrorKind::Other, path, err);
+        case ENOENT:
+        case ENOTDIR: return IoError(IoErrorKind::FileNotFound, path);
+        case ENAMETOOLONG:
+        case EINVAL: return IoError(IoErrorKind::InvalidFilename, path);
+        case EMFILE:
+        case ENFILE: return IoError(IoErrorKind::TooManyOpenFiles, path);
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+        case EROFS: return IoError(IoErrorKind::AccessDenied, path);
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:  // a file past the size the system allows this process: for the user, a full disk
+            return IoError(IoErrorKind::DiskFull, path);
+        default: return IoError(IoErrorKind::Other, path, err);
     }
 }
 

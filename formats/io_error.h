@@ -15,8 +15,8 @@ enum class IoErrorKind {
     ReadBeyondEnd,
     DiskFull,
     InvalidNumericInput,
-    Other,    // "I/O error %d" with the system's error number
-    Custom,   // a message of the program's own, for example a refused profile
+    Other,   // "I/O error %d" with the system's error number
+    Custom,  // a message of the program's own, for example a refused profile
 };
 
 class IoError : public std::runtime_error {

@@ -24,8 +24,8 @@ std::string FormatParameterFile(const ParameterLayout& layout, const std::string
     return out;
 }
 
-void SaveParameterFile(const std::string& path, const ParameterLayout& layout, std::string* lines,
-                       const double* values, std::string_view nameWin) {
+void SaveParameterFile(const std::string& path, const ParameterLayout& layout, std::string* lines, const double* values,
+                       std::string_view nameWin) {
     const std::string kept = lines[2];
     lines[2] = RebuildNameLine(kept, nameWin);
     try {

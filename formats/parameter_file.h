@@ -23,7 +23,7 @@ std::string FormatParameterFile(const ParameterLayout& layout, const std::string
 
 // Writes the file atomically with line 3 rebuilt from `nameWin`; on success kept line 3 in
 // memory becomes the line written.
-void SaveParameterFile(const std::string& path, const ParameterLayout& layout, std::string* lines,
-                       const double* values, std::string_view nameWin);
+void SaveParameterFile(const std::string& path, const ParameterLayout& layout, std::string* lines, const double* values,
+                       std::string_view nameWin);
 
 }  // namespace vakrel::detail

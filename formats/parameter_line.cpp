@@ -7,12 +7,12 @@ namespace vakrel {
 
 namespace {
 
-constexpr std::size_t kNameColumn = 12;     // 0-based column 13
-constexpr std::size_t kNameMax = 68;        // columns 13-80
-constexpr std::size_t kLabelWidth = 65;     // columns 1-65
-constexpr std::size_t kFieldWidth = 9;      // columns 66-74
-constexpr std::size_t kSuffixColumn = 74;   // 0-based column 75
-constexpr std::size_t kSuffixMax = 4;       // columns 75-78
+constexpr std::size_t kNameColumn = 12;    // 0-based column 13
+constexpr std::size_t kNameMax = 68;       // columns 13-80
+constexpr std::size_t kLabelWidth = 65;    // columns 1-65
+constexpr std::size_t kFieldWidth = 9;     // columns 66-74
+constexpr std::size_t kSuffixColumn = 74;  // 0-based column 75
+constexpr std::size_t kSuffixMax = 4;      // columns 75-78
 constexpr unsigned char kWindowsMarker = 0xCA;
 
 }  // namespace

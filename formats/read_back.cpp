@@ -46,8 +46,7 @@ void CheckProfileReadsBack(std::string_view bytes, const ProfileData& meant, Pro
                            const std::string& path) {
     const std::vector<ProfilePoint> read = ReadBack(bytes, layout, path);
     const std::size_t count = meant.points.size();
-    if (read.size() != count)
-        Refuse("точек " + std::to_string(read.size()) + " вместо " + std::to_string(count), path);
+    if (read.size() != count) Refuse("точек " + std::to_string(read.size()) + " вместо " + std::to_string(count), path);
     for (std::size_t i = 0; i < count; ++i)
         if (!SamePoint(read[i], meant.points[i], i, count, layout)) Refuse("точка " + std::to_string(i + 1), path);
 }
@@ -59,7 +58,8 @@ void CheckParametersReadBack(std::string_view bytes, const double* meant, int co
     for (int k = 0; k < count; ++k) {
         // A value written where the field cannot hold it (a kept line too short to reach the
         // field's columns) reads as 0: harmless only for a 0.
-        if (!WithinRounding(ReadValueField(in.ReadLine()), meant[k], 3)) Refuse("параметр " + std::to_string(k + 1), path);
+        if (!WithinRounding(ReadValueField(in.ReadLine()), meant[k], 3))
+            Refuse("параметр " + std::to_string(k + 1), path);
     }
 }
 

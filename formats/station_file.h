@@ -13,7 +13,7 @@ inline constexpr int kStationFirstParamLine = 14;  // 1-based
 // Station characteristics by number (1-based, as the file orders them).
 inline constexpr int kAntenna1HeightParam = 5;  // m above the ground
 inline constexpr int kAntenna2HeightParam = 10;
-inline constexpr int kFrequencyParam = 11;      // MHz
+inline constexpr int kFrequencyParam = 11;  // MHz
 
 struct StationFile {
     std::array<std::string, kStationLines> lines;  // kept lines, code page 866

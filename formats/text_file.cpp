@@ -164,9 +164,7 @@ private:
 
 }  // namespace
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    PreparedFile(path, bytes).Commit();
-}
+void WriteFileAtomically(const std::string& path, std::string_view bytes) { PreparedFile(path, bytes).Commit(); }
 
 void WriteFilesTogether(const std::vector<FileContent>& files) {
     // Every file is written and flushed before any target changes, so a full disk, a refused

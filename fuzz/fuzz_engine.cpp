@@ -69,8 +69,7 @@ void CheckResultFile(const std::string& rez) {
             FUZZ_CHECK(*value >= 0 && *value <= 20 && *value == std::floor(*value));
             listCount = static_cast<int>(*value);
             listEntries = 0;
-        } else if (code == "102" || code == "103" || code == " 89" || code == " 91" || code == " 75" ||
-                   code == " 81") {
+        } else if (code == "102" || code == "103" || code == " 89" || code == " 91" || code == " 75" || code == " 81") {
             FUZZ_CHECK(listCount >= 0 && ++listEntries <= 2 * listCount);
         }
     }

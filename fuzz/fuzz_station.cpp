@@ -5,7 +5,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto parts = vakrel::fuzz::SplitParts(vakrel::fuzz::AsText(data, size), 2);
-    vakrel::fuzz::CheckParameterFile<vakrel::StationFile>(
-        parts[0], parts[1], vakrel::kStationFirstParamLine, vakrel::ParseStationFile, vakrel::FormatStationFile);
+    vakrel::fuzz::CheckParameterFile<vakrel::StationFile>(parts[0], parts[1], vakrel::kStationFirstParamLine,
+                                                          vakrel::ParseStationFile, vakrel::FormatStationFile);
     return 0;
 }

@@ -30,10 +30,10 @@ enum ResultListId { kListA = 0, kListB = 1, kListC = 2 };
 // The hop as the files and the planner's moves give it, and nothing derived from it: the ground
 // under the antennas, the picture and the files written are computed from it, never kept in it.
 struct HopModel {
-    ProfileData profile;         // header lines and 0..1000 points (0 before the first load)
-    StationFile station;         // 30 kept lines and the 15 StationParams
+    ProfileData profile;  // header lines and 0..1000 points (0 before the first load)
+    StationFile station;  // 30 kept lines and the 15 StationParams
     AntennaPlacement antennas;
-    Refraction refraction;        // month, region, gradient, coefficient
+    Refraction refraction;            // month, region, gradient, coefficient
     double effectiveEarthRadius = 0;  // km
     std::array<ResultList, 3> resultPoints;
 

@@ -14,8 +14,7 @@ std::optional<QString> HopRefusal(const HopModel& model) {
         const auto& q = p[i];
         if (!std::isfinite(q.distance) || !std::isfinite(q.groundHeight) || !std::isfinite(q.objectHeight))
             return QStringLiteral("Профиль содержит нечисловые значения");
-        if (i > 0 && !(q.distance > p[i - 1].distance))
-            return QStringLiteral("Расстояния точек профиля не возрастают");
+        if (i > 0 && !(q.distance > p[i - 1].distance)) return QStringLiteral("Расстояния точек профиля не возрастают");
     }
     if (!(p.back().distance > 0)) return QStringLiteral("Длина профиля не больше 0");
     if (!IsUsableRadius(model.effectiveEarthRadius)) return QStringLiteral("Эффективный радиус Земли не определен");
@@ -24,7 +23,8 @@ std::optional<QString> HopRefusal(const HopModel& model) {
     const auto& a = model.antennas;
     if (!(p.front().distance <= a.position1 && a.position1 < a.position2 && a.position2 <= p.back().distance))
         return QStringLiteral("Антенны стоят вне профиля");
-    if (!std::isfinite(model.antennaHeight1()) || !std::isfinite(model.antennaHeight2())) return QStringLiteral("Высоты антенн не заданы");
+    if (!std::isfinite(model.antennaHeight1()) || !std::isfinite(model.antennaHeight2()))
+        return QStringLiteral("Высоты антенн не заданы");
     return std::nullopt;
 }
 

@@ -17,12 +17,12 @@ namespace vakrel {
 class IoError;
 
 struct FileDialogRequest {
-    bool save = false;        // a save dialog; otherwise an open dialog
+    bool save = false;  // a save dialog; otherwise an open dialog
     QString title;
-    QString filter;           // Qt form: "Name (*.ext);;All (*)"
-    QString defaultSuffix;    // without the point
-    QString initialName;      // file name offered
-    bool folder = false;      // a folder dialog: the answer is a folder (title alone is used)
+    QString filter;         // Qt form: "Name (*.ext);;All (*)"
+    QString defaultSuffix;  // without the point
+    QString initialName;    // file name offered
+    bool folder = false;    // a folder dialog: the answer is a folder (title alone is used)
 };
 
 // A program the seam has started directly, as a child of this one: watched, never waited for.

@@ -35,7 +35,9 @@ void DrawResultPoints(const PlotFrame& f) {
     const int countA = usable(m.resultPoints[kListA]);
     const int countB = usable(m.resultPoints[kListB]);
     const int countC = usable(m.resultPoints[kListC]);
-    auto at = [&](const ResultList& list, int k) { return static_cast<double>(static_cast<Ld>(f.X1) + list.distance[k]); };
+    auto at = [&](const ResultList& list, int k) {
+        return static_cast<double>(static_cast<Ld>(f.X1) + list.distance[k]);
+    };
     const double end2 = static_cast<double>(static_cast<Ld>(f.E2) + f.A2);
     const QRgb fuchsia = kResultColour.rgb();
     // The next point of a list, `side` metres from the line of sight per metre of offset (-1
@@ -84,7 +86,8 @@ void DrawResultPoints(const PlotFrame& f) {
                     t = t + f.step;
                     if (t > qx) t = qx;
                     const Ld along = static_cast<Ld>(t) - px;
-                    const Ld chord = static_cast<Ld>(ph) + along * (static_cast<Ld>(qh) - ph) / (static_cast<Ld>(qx) - px);
+                    const Ld chord =
+                        static_cast<Ld>(ph) + along * (static_cast<Ld>(qh) - ph) / (static_cast<Ld>(qx) - px);
                     const QPoint next = f.Pixel(t, static_cast<double>(chord - f.ZoneDepth(px, qx, t)));
                     f.raster.Line(previous, next, kClearanceColour.rgb());
                     previous = next;

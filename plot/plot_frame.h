@@ -41,8 +41,8 @@ struct PlotFrame {
     PlotMapping map;
 
     // Left by the ground pass.
-    double E1 = 0, E2 = 0;         // m, ground with bulge under each mast
-    QPoint top1, top2;             // pixels of the antenna tops
+    double E1 = 0, E2 = 0;           // m, ground with bulge under each mast
+    QPoint top1, top2;               // pixels of the antenna tops
     std::array<double, 2> ground{};  // m, ground under each antenna (no bulge, no objects)
     // Left by the line of sight: metres per km from antenna 1's top to antenna 2's.
     double slopeLos = 0;

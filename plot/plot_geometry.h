@@ -28,9 +28,9 @@ inline int TruncPixel(long double value) {
 // The plot area of one drawing and its scales.
 struct PlotMapping {
     int left = 0, top = 0, plotW = 0, plotH = 0;  // pixels
-    double kx = 0;    // pixels per km: plotW / L
-    double ky = 0;    // pixels per m: plotH / (ymax − ymin)
-    double ymin = 0;  // m, the height at the bottom of the plot area
+    double kx = 0;                                // pixels per km: plotW / L
+    double ky = 0;                                // pixels per m: plotH / (ymax − ymin)
+    double ymin = 0;                              // m, the height at the bottom of the plot area
 
     // Column of a distance in km from the profile's start.
     int px(double x) const { return left + TruncPixel(static_cast<long double>(x) * kx); }

@@ -60,8 +60,8 @@ std::vector<GroundStep> GroundSteps(PlotFrame& f) {
             if (objects) {
                 // Strip codes show 3 pixels thick just under the ground line, whatever their height.
                 if (IsStripCode(b.typeCode) && band <= 1) band = -3;
-                steps.push_back(
-                    {GroundStep::Band, colPrev, groundYPrev - band, groundYPrev, col, groundY - band, groundY, objectColour});
+                steps.push_back({GroundStep::Band, colPrev, groundYPrev - band, groundYPrev, col, groundY - band,
+                                 groundY, objectColour});
             }
             colPrev = col;
             baseYPrev = baseY;
@@ -91,8 +91,10 @@ void PaintPieceByPiece(const PlotFrame& f, const std::vector<GroundStep>& steps)
                                {map.left, map.top + map.plotH}};
     for (int k = 0; k < 4; ++k) f.raster.Line(corners[k], corners[(k + 1) % 4], kPlotBlack.rgb());
     for (const auto& s : steps) {
-        if (s.kind == GroundStep::Mast) f.raster.Line({s.c0, s.a0}, {s.c1, s.a1}, s.colour);
-        else f.raster.Quad(s.c0, s.a0, s.b0, s.c1, s.a1, s.b1, s.colour);
+        if (s.kind == GroundStep::Mast)
+            f.raster.Line({s.c0, s.a0}, {s.c1, s.a1}, s.colour);
+        else
+            f.raster.Quad(s.c0, s.a0, s.b0, s.c1, s.a1, s.b1, s.colour);
     }
 }
 
@@ -117,7 +119,8 @@ void PaintFast(const PlotFrame& f, const std::vector<GroundStep>& steps) {
     const QRgb black = kPlotBlack.rgb();
     for (int c = map.left; c <= right; ++c) {
         for (int y : {map.top, bottom})
-            if (!body.Covers(c, y) && c >= 0 && c < raster.width() && y < raster.height()) raster.Column(c, y, y, black);
+            if (!body.Covers(c, y) && c >= 0 && c < raster.width() && y < raster.height())
+                raster.Column(c, y, y, black);
     }
     for (int c : {map.left, right})
         for (int y = map.top; y <= bottom; ++y)
@@ -163,8 +166,10 @@ void PaintFast(const PlotFrame& f, const std::vector<GroundStep>& steps) {
 
 void DrawGround(PlotFrame& f, bool pieceByPiece) {
     const std::vector<GroundStep> steps = GroundSteps(f);
-    if (pieceByPiece) PaintPieceByPiece(f, steps);
-    else PaintFast(f, steps);
+    if (pieceByPiece)
+        PaintPieceByPiece(f, steps);
+    else
+        PaintFast(f, steps);
 }
 
 }  // namespace detail

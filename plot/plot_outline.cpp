@@ -19,13 +19,13 @@ void DrawOutline(const PlotFrame& f) {
         for (long long k = 1;; ++k) {
             const double x = static_cast<double>(static_cast<Ld>(from) + k * static_cast<Ld>(f.step));
             if (!(x < b.distance)) break;
-            const QPoint next = f.Pixel(
-                x, static_cast<double>(static_cast<Ld>(f.Bulge(x)) + topA + (static_cast<Ld>(x) - a.distance) * slopeTop));
+            const QPoint next = f.Pixel(x, static_cast<double>(static_cast<Ld>(f.Bulge(x)) + topA +
+                                                               (static_cast<Ld>(x) - a.distance) * slopeTop));
             f.raster.Line(previous, next, black);
             previous = next;
         }
-        const QPoint next =
-            f.Pixel(b.distance, static_cast<double>(static_cast<Ld>(f.Bulge(b.distance)) + b.groundHeight + b.objectHeight));
+        const QPoint next = f.Pixel(
+            b.distance, static_cast<double>(static_cast<Ld>(f.Bulge(b.distance)) + b.groundHeight + b.objectHeight));
         f.raster.Line(previous, next, black);
         previous = next;
     }

@@ -51,7 +51,7 @@ void PlotRaster::Walk(QPoint from, QPoint to, Plot plot) {
         remainder = numerator % denominator;
     }
     long long n = (xMajor ? y0 : x0) + sMinor * offset;  // the minor coordinate
-    const long long m = start + sMajor * first;           // the major one
+    const long long m = start + sMajor * first;          // the major one
     const long long rowStep = stride_ / static_cast<qsizetype>(sizeof(QRgb));
     long long index = xMajor ? n * rowStep + m : m * rowStep + n;
     const long long majorStep = xMajor ? sMajor : sMajor * rowStep;

@@ -20,8 +20,11 @@ long long CeilDiv(long long n, long long d) { return n >= 0 ? (n + d - 1) / d : 
 class EdgeColumns {
 public:
     EdgeColumns(int c0, int y0, int c1, int y1, int from)
-        : y0_(y0), sy_(y1 < y0 ? -1 : 1), rows_(std::llabs(static_cast<long long>(y1) - y0)),
-          denominator_(2 * (static_cast<long long>(c1) - c0)), steep_(rows_ > denominator_ / 2) {
+        : y0_(y0),
+          sy_(y1 < y0 ? -1 : 1),
+          rows_(std::llabs(static_cast<long long>(y1) - y0)),
+          denominator_(2 * (static_cast<long long>(c1) - c0)),
+          steep_(rows_ > denominator_ / 2) {
         const long long k = static_cast<long long>(from) - c0;
         if (!steep_) {
             // One pixel a column: row step (2 × k × rows + columns) / (2 × columns).
@@ -103,8 +106,9 @@ void PlotRaster::Quad(int c0, int a0, int b0, int c1, int a1, int b1, QRgb colou
                   [&](int c, Span span) { Column(c, span.lo, span.hi, colour); });
 }
 
-PlotRaster::Body::Body(int width) : lo_(static_cast<std::size_t>(std::max(width, 0)), INT_MAX),
-                                    hi_(static_cast<std::size_t>(std::max(width, 0)), INT_MIN) {}
+PlotRaster::Body::Body(int width)
+    : lo_(static_cast<std::size_t>(std::max(width, 0)), INT_MAX),
+      hi_(static_cast<std::size_t>(std::max(width, 0)), INT_MIN) {}
 
 void PlotRaster::Body::Add(int c0, int a0, int b0, int c1, int a1, int b1) {
     const int width = static_cast<int>(lo_.size());

@@ -111,8 +111,10 @@ void DrawDistanceTicks(PlotRaster& raster, PlotTexts& texts, const ScaleInput& i
     for (std::size_t i = 0; i < ticks.size(); ++i) {
         const int col = ticks[i].col;
         if (hasLine(col)) {
-            if (numbersClear) lineColumns.push_back(col);
-            else raster.InvertLine({col, lineBottom}, {col, lineTop - 1});
+            if (numbersClear)
+                lineColumns.push_back(col);
+            else
+                raster.InvertLine({col, lineBottom}, {col, lineTop - 1});
         }
         bottom.Draw(col - 5, H - 18, ticks[i].text);
         if (i > 0) top.Draw(col - 5, 6, ticks[i].text);

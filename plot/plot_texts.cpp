@@ -134,7 +134,10 @@ const RenderedText& Rendered(TextCache& cache, const QFont& font, const std::str
 }  // namespace
 
 PlotTexts::PlotTexts(QImage& image, PlotRaster& raster)
-    : image_(image), raster_(raster), font_(PlotFont()), cache_(CacheFor(image, font_)),
+    : image_(image),
+      raster_(raster),
+      font_(PlotFont()),
+      cache_(CacheFor(image, font_)),
       copies_(image.devicePixelRatio() == 1) {}
 
 PlotTexts::~PlotTexts() = default;

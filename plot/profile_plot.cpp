@@ -66,8 +66,7 @@ std::optional<QString> ScaleHeights(PlotFrame& f) {
 
 void DrawSightLine(PlotFrame& f) {
     f.raster.Line(f.top1, f.top2, kSightColour.rgb());
-    f.slopeLos =
-        static_cast<double>((static_cast<Ld>(f.E2) + f.A2 - f.E1 - f.A1) / (static_cast<Ld>(f.X2) - f.X1));
+    f.slopeLos = static_cast<double>((static_cast<Ld>(f.E2) + f.A2 - f.E1 - f.A1) / (static_cast<Ld>(f.X2) - f.X1));
 }
 
 void DrawScaleOver(const PlotFrame& f, QImage& image, char separator) {
@@ -87,8 +86,7 @@ void DrawScaleOver(const PlotFrame& f, QImage& image, char separator) {
     DrawScale(f.raster, texts, scale);
 }
 
-ProfilePlot Draw(const HopModel& model, const PlotOptions& options, QImage& image, char separator,
-                 bool pieceByPiece) {
+ProfilePlot Draw(const HopModel& model, const PlotOptions& options, QImage& image, char separator, bool pieceByPiece) {
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 && !image.isNull())
         image = image.convertToFormat(QImage::Format_RGB32);
     if (image.width() <= 0 || image.height() <= 0) {
@@ -123,8 +121,7 @@ ProfilePlot DrawProfile(const HopModel& model, const PlotOptions& options, QImag
 }
 
 namespace detail {
-ProfilePlot DrawProfilePieceByPiece(const HopModel& model, const PlotOptions& options, QImage& image,
-                                    char separator) {
+ProfilePlot DrawProfilePieceByPiece(const HopModel& model, const PlotOptions& options, QImage& image, char separator) {
     return Draw(model, options, image, separator, true);
 }
 }  // namespace detail

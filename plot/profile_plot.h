@@ -38,8 +38,7 @@ ProfilePlot DrawProfile(const HopModel& model, const PlotOptions& options, QImag
 namespace detail {
 // The same drawing with the ground, its objects and the masts painted the slow way, one piece
 // after the other in drawing order. The fast way must give the same pixels; tests compare them.
-ProfilePlot DrawProfilePieceByPiece(const HopModel& model, const PlotOptions& options, QImage& image,
-                                    char separator);
+ProfilePlot DrawProfilePieceByPiece(const HopModel& model, const PlotOptions& options, QImage& image, char separator);
 }  // namespace detail
 
 // The fill and edge colour of objects of a type code; codes 1-8 have their own, 9-255 black.
@@ -53,10 +52,10 @@ inline bool IsStripCode(int typeCode) {
 // Colours of the picture.
 inline const QColor kPlotWhite{255, 255, 255};
 inline const QColor kPlotBlack{0, 0, 0};
-inline const QColor kGroundColour{128, 0, 0};      // maroon
-inline const QColor kMastColour{0, 0, 255};        // blue
-inline const QColor kSightColour{0, 255, 255};     // aqua
-inline const QColor kClearanceColour{0, 255, 0};   // lime
-inline const QColor kResultColour{255, 0, 255};    // fuchsia
+inline const QColor kGroundColour{128, 0, 0};     // maroon
+inline const QColor kMastColour{0, 0, 255};       // blue
+inline const QColor kSightColour{0, 255, 255};    // aqua
+inline const QColor kClearanceColour{0, 255, 0};  // lime
+inline const QColor kResultColour{255, 0, 255};   // fuchsia
 
 }  // namespace vakrel

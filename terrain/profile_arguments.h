@@ -10,7 +10,7 @@ namespace vakrel {
 
 struct ProfileArguments {
     ProfileRequest request;
-    std::string output;  // -o FILE
+    std::string output;          // -o FILE
     bool progressLines = false;  // --progress
     bool help = false;
     bool version = false;

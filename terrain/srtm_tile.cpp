@@ -139,5 +139,4 @@ OGRSpatialReference SrtmSpatialRef() {
     return srs;
 }
 
-
 }  // namespace vakrel

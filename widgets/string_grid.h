@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QTableWidget>
 
-
 namespace vakrel {
 
 class StringGrid : public QTableWidget {

@@ -20,12 +20,12 @@
 #include "codepage.h"
 #include "hop_model.h"
 #include "parameter_line.h"
+#include "planner.h"
 #include "profile_view.h"
 #include "scripted_seam.h"
 #include "startup.h"
 #include "temp_dir.h"
 #include "text_file.h"
-#include "planner.h"
 #include "u_vakrel.h"
 
 namespace vakrel {
@@ -157,8 +157,8 @@ TEST_F(BadData, TheEnginesOwnErrorReportIsShownAndSavedAsShown) {
     QElapsedTimer clock;
     clock.start();
     bool opened = false;  // pressed again while the engine still runs
-    while (!(opened = PressResults()) && errors() == std::vector<std::string>(errors().size(), "Расчет еще выполняется") &&
-           clock.elapsed() < 20000)
+    while (!(opened = PressResults()) &&
+           errors() == std::vector<std::string>(errors().size(), "Расчет еще выполняется") && clock.elapsed() < 20000)
         QThread::msleep(20);
     ASSERT_TRUE(opened);
     const std::string saved = dir.read("vakrel_w.rez");
@@ -187,7 +187,8 @@ TEST_F(BadData, TheSavedReportKeepsEveryByteOfItsLines) {
 
     seam.files.push_back(QString::fromStdString(dir.file("vakrel_w.rez")));
     ASSERT_TRUE(PressResults([&] {
-        windows.form6->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->appendPlainText(QStringLiteral("Проверено"));
+        windows.form6->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))
+            ->appendPlainText(QStringLiteral("Проверено"));
     }));
     EXPECT_EQ(dir.read("vakrel_w.rez"), saved + Utf8ToCp1251("Проверено") + "\r\n");
 }

@@ -57,7 +57,8 @@ TEST_F(MainWindowCommands, SaveAskedFirstThenOpenBringsTheCutBack) {
 
     seam.answers = {false};
     click("Button1");
-    EXPECT_EQ(seam.texts("Warning"), std::vector<std::string>{"Сохранение новых данных уничтожит старые !\nПродолжать ?"});
+    EXPECT_EQ(seam.texts("Warning"),
+              std::vector<std::string>{"Сохранение новых данных уничтожит старые !\nПродолжать ?"});
     EXPECT_EQ(dir.read("prf.idn"), prf);
     EXPECT_EQ(dir.read("ttx.idn"), ttx);
 

@@ -262,7 +262,8 @@ TEST_F(MainWindow, MenusAndHints) {
     for (QAction* action : Find<QAction>("N5")->menu()->actions()) inner << action->objectName() + ":" + action->text();
     EXPECT_EQ(inner, QStringList({QStringLiteral("N1:ТТХ  РРС (ТРС)"), QStringLiteral("N2:Профиль"),
                                   QStringLiteral("N3:Условия РРВ")}));
-    EXPECT_EQ(Find<QWidget>("Image1")->toolTip(), QStringLiteral("Левая кнопка мыши - разметка, правая - исходные данные"));
+    EXPECT_EQ(Find<QWidget>("Image1")->toolTip(),
+              QStringLiteral("Левая кнопка мыши - разметка, правая - исходные данные"));
     EXPECT_EQ(Find<QWidget>("UpDown3")->toolTip(), QStringLiteral("Управление расстоянием до 1-й антенны"));
     EXPECT_EQ(Find<QWidget>("Label7")->toolTip(), QStringLiteral("Расстояние между антеннами"));
     EXPECT_EQ(Text("Label5"), QStringLiteral("Hаn1"));  // the design-time captions
@@ -323,7 +324,8 @@ TEST_F(MainWindow, KeyboardReachesEveryControlAndOpensThePicturesMenu) {
     EXPECT_EQ(Text("Label5"), "40");
 
     auto* menu = Find<QMenu>("PopupMenu1");
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier}, std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Menu, Qt::NoModifier}, std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
         SCOPED_TRACE(QKeySequence(key | modifiers).toString().toStdString());
         auto* image = Find<ProfileView>("Image1");
         image->setFocus();

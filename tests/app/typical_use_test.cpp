@@ -108,7 +108,8 @@ TEST(TypicalUse, FromStartToReportWithTheRealEngine) {
     WhenShown([&] { windows.form6->close(); });
     button2->click();
     const std::string saved = dir.read("vakrel_w.rez");
-    EXPECT_EQ(saved.rfind(Utf8ToCp1251("         Исходные данные и результаты расчета интервала РРЛ(ТРЛ) \r\n"), 0), 0u);
+    EXPECT_EQ(saved.rfind(Utf8ToCp1251("         Исходные данные и результаты расчета интервала РРЛ(ТРЛ) \r\n"), 0),
+              0u);
     EXPECT_NE(saved.find(Utf8ToCp1251("   4.Высота антенны РРС2 (м): 28\r\n")), std::string::npos);
     EXPECT_NE(saved.find(Utf8ToCp1251("Длина интервала, км")), std::string::npos);
     EXPECT_TRUE(model.resultsLoaded);

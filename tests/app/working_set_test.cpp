@@ -78,16 +78,16 @@ TEST(WorkingSet, EffectiveRadiusByRegionAndMonth) {
         int monthAfter;
     };
     const Row rows[] = {
-        {6, 5, 0.07, 1.333, 8548.04, 6},     // region 5, any month: 0.04
-        {0, 10, 0.07, 1.333, 8131.02, 4},    // undetermined month: the smallest gradient, earliest month
+        {6, 5, 0.07, 1.333, 8548.04, 6},   // region 5, any month: 0.04
+        {0, 10, 0.07, 1.333, 8131.02, 4},  // undetermined month: the smallest gradient, earliest month
         {13, 10, 0.07, 1.333, 8131.02, 4},
-        {1, 10, 0.07, 1.333, 9525.09, 1},    // the table wins over the file
+        {1, 10, 0.07, 1.333, 9525.09, 1},                             // the table wins over the file
         {12.9, 10, 0.07, 1.333, 6370 / (1 - 2 * 0.045 * 3.185), 12},  // a month of 12.9 is December
-        {7, 0, 0, 0, 8500.00, 7},            // non-typical region, gradient 0
+        {7, 0, 0, 0, 8500.00, 7},                                     // non-typical region, gradient 0
         {7, 0, 0.041, 0, 8621.74, 7},
         {7, 22, 0.041, 0, 8621.74, 7},
-        {7, 99, 0.2, 1.333, 8491.21, 7},     // the file's coefficient, read at loading as the engine reads it
-        {7, 0, 0.041, -1, 8621.74, 7},       // a coefficient of 0 or below falls back to the gradient
+        {7, 99, 0.2, 1.333, 8491.21, 7},  // the file's coefficient, read at loading as the engine reads it
+        {7, 0, 0.041, -1, 8621.74, 7},    // a coefficient of 0 or below falls back to the gradient
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "region " << row.region << " month " << row.month);
@@ -116,7 +116,7 @@ TEST(WorkingSet, FailingFileStopsTheLoadingAndKeepsWhatCameBefore) {
     }
     EXPECT_DOUBLE_EQ(model.profile.points.back().distance, 42);  // the profile and the station file were read
     EXPECT_DOUBLE_EQ(model.workingFrequency(), 8000);
-    EXPECT_EQ(model.effectiveEarthRadius, 0);         // the rest keeps its start-up state
+    EXPECT_EQ(model.effectiveEarthRadius, 0);  // the rest keeps its start-up state
     EXPECT_DOUBLE_EQ(model.antennas.position2, 0);
     EXPECT_FALSE(model.launchPending);
 

@@ -31,7 +31,8 @@ std::string Body(const std::string& file) {
 }
 
 TEST(BufferProfile, CutBetweenTheAntennas) {
-    HopModel model = ModelWithPoints({{0, 100, 0, 0}, {1, 110, 1, 10}, {2, 120, 2, 0}, {2.5, 120, 1, 15}, {4, 90, 0, 0}});
+    HopModel model =
+        ModelWithPoints({{0, 100, 0, 0}, {1, 110, 1, 10}, {2, 120, 2, 0}, {2.5, 120, 1, 15}, {4, 90, 0, 0}});
     // Antennas at the ends: every inner point with its height column, ground heights at the ends.
     EXPECT_EQ(Body(FormatProfileBufferLayout(CutBetweenAntennas(model))),
               "        0.00          100.00\r\n"

@@ -66,7 +66,8 @@ TEST_F(ReportWindow, JoinsTheInputsAndTheResultLinesInOrder) {
     EXPECT_EQ(lines[5], "   1.Смещение антенны РРС1 вправо (км): 1");  // 1.005 rounds half to even
     EXPECT_EQ(lines[6], "   2.Смещение антенны РРС2 влево  (км): 1");
     EXPECT_EQ(lines[8], "   4.Высота антенны РРС2 (м): 25.5");
-    EXPECT_EQ(lines[9], "   5.Итоговая длина интервала (км): 40");  // 41 - 1.005 in extended precision lies above 39.995
+    EXPECT_EQ(lines[9],
+              "   5.Итоговая длина интервала (км): 40");  // 41 - 1.005 in extended precision lies above 39.995
     EXPECT_EQ(lines[13], "Тип РРС   : РРС-8Ц, 8 ГГц, цифровая, STM-1");
     EXPECT_TRUE(lines[18].contains("30.000")) << lines[18].toStdString();  // antenna 1 height in buf.ttx
     EXPECT_EQ(lines[32], "Условия   : Район 10, июль, пересеченная местность");

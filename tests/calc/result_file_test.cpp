@@ -20,10 +20,8 @@ std::string File(std::initializer_list<std::string> lines) {
 
 TEST(ResultFile, ListsFromCodedLines) {
     auto r = ParseResultFile(File({
-        "Title",
-        Coded(" 58", "2"), Coded("102", "3,25"), Coded("102", "12.75"), Coded("103", "-1.5"), Coded("103", "2"),
-        Coded(" 59", "1"), Coded(" 89", "20.000"), Coded(" 91", "4.5"),
-        Coded(" 60", "0"),
+        "Title", Coded(" 58", "2"), Coded("102", "3,25"), Coded("102", "12.75"), Coded("103", "-1.5"),
+        Coded("103", "2"), Coded(" 59", "1"), Coded(" 89", "20.000"), Coded(" 91", "4.5"), Coded(" 60", "0"),
         Coded("58 ", "9"),  // not one of the codes: shown only
     }));
     EXPECT_EQ(r.lines.size(), 11u);
@@ -61,7 +59,10 @@ TEST(ResultFile, EmptyLongAndOversizedInput) {
     EXPECT_DOUBLE_EQ(capped.lists[kListC].offset[19], -20);
 
     // Ctrl-Z ends the file.
-    EXPECT_EQ(ParseResultFile("a\r\nb\r\n\x1A" "c\r\n").lines.size(), 2u);
+    EXPECT_EQ(ParseResultFile("a\r\nb\r\n\x1A"
+                              "c\r\n")
+                  .lines.size(),
+              2u);
 }
 
 TEST(ResultFile, EachLineConvertedOnItsOwn) {

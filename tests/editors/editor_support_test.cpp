@@ -25,14 +25,15 @@ TEST(FileDialogFilter, PairsBecomeQtEntries) {
 TEST(CodeReferenceText, LinesConvertedBlankedAndCut) {
     test::TempDir dir;
     const std::string hundred(100, 'a');
-    dir.write("ref.tip", "\xB3 1 \xB3\r\n"  // single-line bars become blanks
-                         "\x8B\xA5\xE1\r\n"  // code page 866 letters
-                         "\xBA\r\n"          // a double-line bar passes unchanged
-                         "\r\n" +
-                             hundred + "\r\n\r\nlast without end\x1A after the end");
+    dir.write("ref.tip",
+              "\xB3 1 \xB3\r\n"   // single-line bars become blanks
+              "\x8B\xA5\xE1\r\n"  // code page 866 letters
+              "\xBA\r\n"          // a double-line bar passes unchanged
+              "\r\n" +
+                  hundred + "\r\n\r\nlast without end\x1A after the end");
     const auto lines = ReadCodeReference(dir.file("ref.tip"));
-    const std::vector<std::string> expected = {"  1  ", "\xCB\xE5\xF1", "\xBA", "", std::string(76, 'a'), "",
-                                               "last without end"};
+    const std::vector<std::string> expected = {"  1  ", "\xCB\xE5\xF1",    "\xBA", "", std::string(76, 'a'),
+                                               "",      "last without end"};
     EXPECT_EQ(lines, expected);
 }
 

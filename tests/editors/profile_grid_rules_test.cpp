@@ -29,10 +29,10 @@ struct TypingCase {
 
 double Field(const ProfilePoint& p, int col) {
     switch (col) {
-    case kDist: return p.distance;
-    case kGround: return p.groundHeight;
-    case kType: return p.typeCode;
-    default: return p.objectHeight;
+        case kDist: return p.distance;
+        case kGround: return p.groundHeight;
+        case kType: return p.typeCode;
+        default: return p.objectHeight;
     }
 }
 
@@ -61,7 +61,7 @@ TEST(ProfileCellTyping, CellByCell) {
         {10, kDist, 5, "+3.5", A::AskInsert, false, 0},
         {10, kDist, 5, "3.5-", A::AskDelete, false, 0},
         {10, kDist, 5, "-", A::AskDelete, false, 0},
-        {10, kDist, 11, "+", A::AskInsert, false, 0},   // the row just below the last point
+        {10, kDist, 11, "+", A::AskInsert, false, 0},  // the row just below the last point
         {10, kDist, 11, "5", A::Empty, false, 0},
         {10, kGround, 11, "+", A::Empty, false, 0},
         {10, kDist, 12, "+", A::Empty, false, 0},
@@ -77,8 +77,8 @@ TEST(ProfileCellTyping, CellByCell) {
         {0, kGround, 2, "5", A::Empty, false, 0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.points << " points, col " << c.col << " row " << c.row << " '"
-                                        << c.typed << "'");
+        SCOPED_TRACE(testing::Message() << c.points << " points, col " << c.col << " row " << c.row << " '" << c.typed
+                                        << "'");
         auto points = Points(c.points);
         const auto before = points;
         const auto outcome = ApplyProfileCellText(points, c.col, c.row, c.typed);
@@ -119,8 +119,8 @@ TEST(ProfileRows, InsertMovesTheRestDownWithRoundedDistances) {
     EXPECT_EQ(points[4].groundHeight, 103);
     EXPECT_EQ(points[4].typeCode, 1);
     EXPECT_EQ(points[4].objectHeight, 5);
-    EXPECT_DOUBLE_EQ(points[5].distance, 4);   // old point 5
-    EXPECT_DOUBLE_EQ(points[6].distance, 5);   // old point 6, 5.004
+    EXPECT_DOUBLE_EQ(points[5].distance, 4);     // old point 5
+    EXPECT_DOUBLE_EQ(points[6].distance, 5);     // old point 6, 5.004
     EXPECT_DOUBLE_EQ(points[7].distance, 6.12);  // old point 7, 6.125
     EXPECT_EQ(points[3].distance, 3.336);        // points before stay as they were
     EXPECT_EQ(points[10].groundHeight, 109);
@@ -155,8 +155,9 @@ TEST(ProfileHandOver, PointsNameLineAndCaption) {
     EXPECT_EQ(model.profile.points[2].groundHeight, 102);
     EXPECT_EQ(model.profile.header[2], "Label 12 ch:\x88\xAC\xEF");
     EXPECT_EQ(model.profile.header[0], "model 1");
-    EXPECT_EQ(ProfileCaption(name), "\xCF\xF0\xEE\xF4\xE8\xEB\xFC \xEC\xE5\xF1\xF2\xED\xEE\xF1\xF2\xE8 \xED\xE0 "
-                                    "\xE8\xED\xF2\xE5\xF0\xE2\xE0\xEB\xE5: \xC8\xEC\xFF");
+    EXPECT_EQ(ProfileCaption(name),
+              "\xCF\xF0\xEE\xF4\xE8\xEB\xFC \xEC\xE5\xF1\xF2\xED\xEE\xF1\xF2\xE8 \xED\xE0 "
+              "\xE8\xED\xF2\xE5\xF0\xE2\xE0\xEB\xE5: \xC8\xEC\xFF");
 
     edited.header[2] = "short";
     HandOverProfile(edited, "x", model);

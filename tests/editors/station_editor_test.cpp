@@ -133,8 +133,8 @@ TEST_F(StationEditor, TypingRuleCellByCell) {
         const char* shown;
         double held;
     } cases[] = {
-        {"12,5", "12,5", 12.5}, {"12.", "12.", 12},    {"1.2.3", "12", 12},  // refused: back to the value held
-        {"12a", "12", 12},      {"1e3", "1e3", 1000},  {"", "", 0},         {"-", "0", 0},
+        {"12,5", "12,5", 12.5}, {"12.", "12.", 12},   {"1.2.3", "12", 12},  // refused: back to the value held
+        {"12a", "12", 12},      {"1e3", "1e3", 1000}, {"", "", 0},         {"-", "0", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -274,7 +274,8 @@ TEST_F(StationEditor, AVanishedWorkingDirectoryStillLetsTheWindowClose) {
     form.show();
     Close();
     const std::string gone = "\nРабочая папка не найдена: " + set.dir.file("gone");
-    EXPECT_EQ(set.errors(), (std::vector<std::string>{"File not found.\nttx.idn" + gone, "File not found.\ngone" + gone}));
+    EXPECT_EQ(set.errors(),
+              (std::vector<std::string>{"File not found.\nttx.idn" + gone, "File not found.\ngone" + gone}));
     EXPECT_TRUE(set.questions().empty());
 }
 

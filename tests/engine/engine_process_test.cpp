@@ -33,10 +33,9 @@ void ExpectListsWellFormed(const std::vector<RezLine>& lines) {
     }
 }
 
-const std::vector<int> kEveryCode = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  20,  21,
-                                     22,  23,  24,  25,  30,  31,  32,  40,  41,  42,  43,  44,  45,  46,  47,
-                                     48,  58,  59,  60,  216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226,
-                                     227, 228, 229, 230, 231};
+const std::vector<int> kEveryCode = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  20,  21,  22, 23,
+                                     24,  25,  30,  31,  32,  40,  41,  42,  43,  44,  45,  46,  47,  48,  58,  59, 60,
+                                     216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226, 227, 228, 229, 230, 231};
 
 TEST(EngineProcess, ExampleHopWritesEveryCodedLine) {
     test::TempDir dir;
@@ -56,7 +55,13 @@ TEST(EngineProcess, ExampleHopWritesEveryCodedLine) {
 }
 
 TEST(EngineProcess, ExampleSetsShowEachMechanism) {
-    struct Row { const char* set; int pathClass; int propagation; int listB; int listC; };
+    struct Row {
+        const char* set;
+        int pathClass;
+        int propagation;
+        int listB;
+        int listC;
+    };
     for (const Row& r : {Row{"reflection", 1, 2, 1, 0}, Row{"closed", 3, 3, 0, 1}, Row{"troposcatter", 3, 4, 0, 1}}) {
         test::TempDir dir;
         PutSet(dir, std::string(VAKREL_EXAMPLES) + "/sets/" + r.set);
@@ -84,7 +89,11 @@ TEST(EngineProcess, ExampleSetsShowEachMechanism) {
 // The interference factor of the open hop over the lake is shown for both types; its line says
 // whether the loss counts it (type 2, code 24 the same) or not (type 1, code 24 is 0).
 TEST(EngineProcess, TheInterferenceFactorLineSaysWhetherItIsCounted) {
-    struct Row { double type; const char* says; bool counted; };
+    struct Row {
+        double type;
+        const char* says;
+        bool counted;
+    };
     for (const Row& r : {Row{2, "(учтен, код 24)", true}, Row{1, "(не учтен: тип РРВ не 2)", false}}) {
         test::TempDir dir;
         PutSet(dir, std::string(VAKREL_EXAMPLES) + "/sets/reflection");
@@ -143,7 +152,8 @@ TEST(EngineProcess, EveryExampleSetWritesEveryCodeAndTheirRelationsHold) {
         }
     }
     ASSERT_GE(keByLength.size(), 3u);
-    for (auto shorter = keByLength.begin(), longer = std::next(shorter); longer != keByLength.end(); ++shorter, ++longer)
+    for (auto shorter = keByLength.begin(), longer = std::next(shorter); longer != keByLength.end();
+         ++shorter, ++longer)
         EXPECT_LT(shorter->second, longer->second) << shorter->first << " km against " << longer->first << " km";
 }
 
@@ -225,7 +235,11 @@ std::string Output(const std::string& arguments, int& status) {
 }
 
 TEST(EngineProcess, HelpVersionAndWrongArguments) {
-    struct Row { const char* arguments; int status; const char* says; };
+    struct Row {
+        const char* arguments;
+        int status;
+        const char* says;
+    };
     for (const Row& r : {Row{"--help", 0, "usage: vakrel.exe buf.prf buf.ttx [--json FILE]"},
                          Row{"--version", 0, "vakrel.exe " VAKREL_VERSION "\n"}, Row{"buf.prf", 2, "usage:"},
                          Row{"a b --jsn x", 2, "usage:"}}) {
@@ -237,13 +251,18 @@ TEST(EngineProcess, HelpVersionAndWrongArguments) {
 
 TEST(EngineProcess, DoubtfulInputsAreNamedWithWhatWasTaken) {
     const std::string rrv = test::ReadSourceFile(std::string(VAKREL_EXAMPLES) + "/rrv.idn");
-    struct Row { int line; const char* value; const char* says; };
-    for (const Row& r : {Row{15, "    7.000", "Внимание: тип РРВ (условие 1) = 7 вне 0..5: взят 0, выбор по профилю."},
-                         Row{21, "   abc   ", "Внимание: rrv.idn, строка 21 (климатический фактор): \"abc\" не число, взято 0."},
-                         Row{22, "    0.000", "коэффициент приземного преломления (условие 8) = 0 вне N0 > 0: взято 315"},
-                         Row{19, "    9.000", "тип неровностей ЕПР (условие 5) = 9 вне 0..3"},
-                         // the bundled hop's own rain: its margin lies beyond every attenuation of the law
-                         Row{28, "    2.000", "перерыв из-за дождя 0 % вне 0.001..1 % закона (34) P.530-19"}}) {
+    struct Row {
+        int line;
+        const char* value;
+        const char* says;
+    };
+    for (const Row& r :
+         {Row{15, "    7.000", "Внимание: тип РРВ (условие 1) = 7 вне 0..5: взят 0, выбор по профилю."},
+          Row{21, "   abc   ", "Внимание: rrv.idn, строка 21 (климатический фактор): \"abc\" не число, взято 0."},
+          Row{22, "    0.000", "коэффициент приземного преломления (условие 8) = 0 вне N0 > 0: взято 315"},
+          Row{19, "    9.000", "тип неровностей ЕПР (условие 5) = 9 вне 0..3"},
+          // the bundled hop's own rain: its margin lies beyond every attenuation of the law
+          Row{28, "    2.000", "перерыв из-за дождя 0 % вне 0.001..1 % закона (34) P.530-19"}}) {
         test::TempDir dir;
         PutSet(dir, VAKREL_EXAMPLES);
         dir.write("rrv.idn", ReplaceParameter(rrv, r.line, r.value));
@@ -284,11 +303,10 @@ TEST(EngineProcess, OneEarthWithTheWindowAndTroposcatterOnTheRadiusUsed) {
 struct BadInput {
     const char* what;
     std::string file;
-    std::string bytes;     // replaces `file`; empty with remove = true deletes it
+    std::string bytes;  // replaces `file`; empty with remove = true deletes it
     bool remove;
-    std::string message;   // a part of the error line
+    std::string message;  // a part of the error line
 };
-
 
 TEST(EngineProcess, BadInputLeavesTitleAndOneErrorLine) {
     const std::string prfHeader = [] {

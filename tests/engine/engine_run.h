@@ -12,7 +12,7 @@ namespace vakrel {
 extern const std::string kEngine;  // the path of the built vakrel.exe
 
 struct RezLine {
-    int code;  // -1 for a line without a code
+    int code;          // -1 for a line without a code
     std::string text;  // UTF-8
     double value;
 };

@@ -32,7 +32,10 @@ TEST(HopGeometry, ClearanceOfAHillInTheMiddle) {
 
 TEST(HopGeometry, PathClassFollowsTheRelativeClearance) {
     // The hill height that gives p = 1, 0 and below on the hop above: h = 30 - 5.88235 - p H0.
-    struct Row { double hill; PathClass expected; };
+    struct Row {
+        double hill;
+        PathClass expected;
+    };
     const double h0 = 7.90296;
     for (const Row& r : {Row{24.1176 - 1.001 * h0, PathClass::Open}, Row{24.1176 - 0.999 * h0, PathClass::SemiOpen},
                          Row{24.1, PathClass::SemiOpen}, Row{24.2, PathClass::Closed}, Row{80, PathClass::Closed}}) {
@@ -90,10 +93,11 @@ TEST(Reflection, CurvedEarthDivergesAndShortensThePathDifference) {
 
 TEST(Reflection, InterferenceFactorOfTwoRays) {
     // A perfect reflector (-1) without divergence or roughness: |1 - e^(-j 2 pi delta / lambda)|.
-    struct Row { double delta, db; };
+    struct Row {
+        double delta, db;
+    };
     const double lambda = 0.1;
-    for (const Row& r : {Row{0.05, 20 * std::log10(2.0)}, Row{0.025, 20 * std::log10(std::sqrt(2.0))},
-                         Row{0.1, -60}})
+    for (const Row& r : {Row{0.05, 20 * std::log10(2.0)}, Row{0.025, 20 * std::log10(std::sqrt(2.0))}, Row{0.1, -60}})
         EXPECT_NEAR(InterferenceFactorDb(-1, 1, 1, r.delta, lambda), r.db, 1e-6) << r.delta;
     // Half the reflected field at the in-phase point: 20 log 1.5.
     EXPECT_NEAR(InterferenceFactorDb(-1, 0.5, 1, 0.05, lambda), 20 * std::log10(1.5), 1e-9);

@@ -43,7 +43,10 @@ TEST(ProfileBuffer, NonNumberIsAnInvalidNumericInput) {
 }
 
 TEST(ProfileCheck, RefusesWhatDescribesNoHop) {
-    struct Row { std::vector<double> d; std::string message; };
+    struct Row {
+        std::vector<double> d;
+        std::string message;
+    };
     const Row rows[] = {
         {{}, "файл buf.prf: в профиле 0 точки, нужно не меньше двух"},
         {{0}, "файл buf.prf: в профиле 1 точка, нужно не меньше двух"},

@@ -25,12 +25,14 @@ TEST(SmallestCommonRise, MeetsTheLargerOfTheTwoClearancesRoundedUpToTenCentimetr
     // Tops 10 m: 1.0 F1 at median asks 13.6931 - 4.1176 = 9.5755 m, 0.3 F1 at k_min 4.1079 + 2.5 = 6.6079 m.
     const std::vector<double> d = {0, 10, 20}, h = {0, 0, 0};
     const TerrainProfile flat{d, h};
-    struct Row { double topM, medianFraction, minimumFraction, riseM; };
-    for (const Row& r : {Row{10, 1.0, 0.3, 9.6}, Row{10, 0.0, 0.3, 6.7}, Row{10, 0.0, 0.0, 2.5},
-                         Row{30, 1.0, 0.3, 0}, Row{19.5, 1.0, 0.3, 0.1}})
-        EXPECT_DOUBLE_EQ(SmallestCommonRiseM(flat, Hop(20, r.topM, r.topM), 0.0375, 8500, r.medianFraction, 4000,
-                                             r.minimumFraction),
-                         r.riseM)
+    struct Row {
+        double topM, medianFraction, minimumFraction, riseM;
+    };
+    for (const Row& r : {Row{10, 1.0, 0.3, 9.6}, Row{10, 0.0, 0.3, 6.7}, Row{10, 0.0, 0.0, 2.5}, Row{30, 1.0, 0.3, 0},
+                         Row{19.5, 1.0, 0.3, 0.1}})
+        EXPECT_DOUBLE_EQ(
+            SmallestCommonRiseM(flat, Hop(20, r.topM, r.topM), 0.0375, 8500, r.medianFraction, 4000, r.minimumFraction),
+            r.riseM)
             << r.topM << " " << r.medianFraction << " " << r.minimumFraction;
 }
 
@@ -47,15 +49,19 @@ TEST(ObstructionKind, ARidgeIsIsolatedAndFlatGroundOrTwoRidgesAreExtended) {
     twoRidges[12] = 70;
     twoRidges[28] = 70;
     EXPECT_FALSE(extended(ridge));
-    EXPECT_TRUE(extended(flat));      // the earth's bulge is the obstruction over the whole middle
+    EXPECT_TRUE(extended(flat));  // the earth's bulge is the obstruction over the whole middle
     EXPECT_TRUE(extended(twoRidges));
 }
 
 TEST(ClearanceCase, FollowsTheObstructionInTheTemperateClimate) {
     using p530::ClearanceCase;
-    struct Row { bool extended; ClearanceCase c; double fraction; };
-    for (const Row& r : {Row{true, ClearanceCase::ExtendedObstruction, 0.3},
-                         Row{false, ClearanceCase::SingleIsolatedObstacle, 0.0}}) {
+    struct Row {
+        bool extended;
+        ClearanceCase c;
+        double fraction;
+    };
+    for (const Row& r :
+         {Row{true, ClearanceCase::ExtendedObstruction, 0.3}, Row{false, ClearanceCase::SingleIsolatedObstacle, 0.0}}) {
         EXPECT_EQ(p530::ChooseClearanceCase(r.extended), r.c) << r.extended;
         EXPECT_DOUBLE_EQ(p530::ClearanceAtMinimumK(r.c), r.fraction);
     }

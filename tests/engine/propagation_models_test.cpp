@@ -21,15 +21,20 @@ namespace {
 
 TEST(FreeSpaceLoss, FollowsTwentyLogFourPiDOverLambda) {
     // P.525-4 eq 4 with c = 299 792 458 m/s: 32.4478 + 20 log f(MHz) + 20 log d(km).
-    struct Row { double km, mhz, db; };
-    for (const Row& r : {Row{1, 1000, 92.4478}, Row{42, 8000, 142.9746}, Row{0.1, 100, 52.4478}, Row{300, 2000, 148.0108}})
+    struct Row {
+        double km, mhz, db;
+    };
+    for (const Row& r :
+         {Row{1, 1000, 92.4478}, Row{42, 8000, 142.9746}, Row{0.1, 100, 52.4478}, Row{300, 2000, 148.0108}})
         EXPECT_NEAR(FreeSpaceLoss(r.km, r.mhz), r.db, 1e-3) << r.km << " km " << r.mhz << " MHz";
     EXPECT_NEAR(WavelengthM(8000), 0.0374741, 1e-7);
 }
 
 TEST(KnifeEdgeLoss, FollowsEquation31) {
     // J(nu) = 6.9 + 20 log(sqrt((nu-0.1)^2+1) + nu - 0.1), 0 at and below -0.78.
-    struct Row { double nu, db; };
+    struct Row {
+        double nu, db;
+    };
     for (const Row& r : {Row{-1, 0}, Row{-0.78, 0}, Row{0, 6.0329}, Row{1, 13.9257}, Row{2.4, 20.5393}})
         EXPECT_NEAR(p526::KnifeEdgeLoss(r.nu), r.db, 1e-3) << r.nu;
 }
@@ -73,7 +78,9 @@ TEST(RainAttenuation, FollowsEquations32To34) {
     const p530::RainPath path{20, 15, 30, p838::SpecificAttenuation(h, 30), h.alpha};
     EXPECT_NEAR(p530::DistanceFactor(path), 0.547496, 1e-5);
     EXPECT_NEAR(p530::Attenuation001(path), 22.3895, 0.01);
-    struct Row { double percent, db; };
+    struct Row {
+        double percent, db;
+    };
     for (const Row& r : {Row{0.001, 44.674}, Row{0.01, 22.3466}, Row{0.1, 8.4822}, Row{1, 2.4431}})
         EXPECT_NEAR(p530::AttenuationExceeded(path, r.percent), r.db, 0.01) << r.percent;
 }
@@ -92,12 +99,14 @@ TEST(RainAttenuation, DistanceFactorTakesTheLimitsOfStep3) {
     // alpha that of the real frequency. 4 GHz (alpha 1.60088), 30 km, 3 mm/h: 0.477 30^0.633 3^(0.073 alpha)
     // 6^0.123 - 10.579 (1 - e^-0.72) = 0.391480, r = 2.55441. 15 GHz (alpha 1.12328), 30 mm/h, 50 km taken as
     // 30: 2.144233, r = 0.466367. 15 GHz, 20 km, 1 mm/h taken as 3: 0.818355, r = 1.221963.
-    struct Row { double km, ghz, rateMmH, r; };
+    struct Row {
+        double km, ghz, rateMmH, r;
+    };
     for (const Row& row : {Row{30, 4, 3, 2.55441}, Row{50, 15, 30, 0.466367}, Row{20, 15, 1, 1.221963}}) {
         const p838::RainCoefficients h = p838::HorizontalCoefficients(row.ghz);
-        EXPECT_NEAR(p530::DistanceFactor({row.km, row.ghz, row.rateMmH, p838::SpecificAttenuation(h, row.rateMmH),
-                                          h.alpha}),
-                    row.r, 1e-5)
+        EXPECT_NEAR(
+            p530::DistanceFactor({row.km, row.ghz, row.rateMmH, p838::SpecificAttenuation(h, row.rateMmH), h.alpha}),
+            row.r, 1e-5)
             << row.km << " km " << row.ghz << " GHz " << row.rateMmH << " mm/h";
     }
 }
@@ -117,7 +126,9 @@ TEST(Troposcatter, MedianLossFollowsEquation4OfP617_6) {
     // + 4 = 722.339, 17.5 log = 50.0280, 17 log 200 = 39.1175: L50 = 215.8697 dB. d 50 km with horizons at
     // the other antenna (-500*50/8500 = -2.941176 each): theta = 0, 17.5 log 4 = 10.5360, 17 log 50 = 28.8825:
     // L50 = 166.1428 dB, where a law in 35 log theta has no value.
-    struct Row { double km, horizonMrad, thetaMrad, medianDb; };
+    struct Row {
+        double km, horizonMrad, thetaMrad, medianDb;
+    };
     for (const Row& r : {Row{200, 0, 23.5294, 215.8697}, Row{50, -500.0 * 50 / 8500, 0, 166.1428}}) {
         const p617::TroposcatterPath path{r.km, 2000, 8500, r.horizonMrad, r.horizonMrad, 0, 0, 0, 320, 40, 40, 40};
         EXPECT_NEAR(p617::ScatterAngleMrad(path), r.thetaMrad, 1e-4) << r.km;
@@ -130,7 +141,11 @@ TEST(Troposcatter, MedianLossFollowsEquation4OfP617_6) {
 
 TEST(TroposcatterFading, WithoutSlowFadingIsTheRayleighLawOfEachBranch) {
     // No slow fading: P = (1 - exp(-10^(-M/10)))^n, in %.
-    struct Row { double margin; int branches; double percent; };
+    struct Row {
+        double margin;
+        int branches;
+        double percent;
+    };
     for (const Row& r : {Row{10, 1, 9.51626}, Row{20, 1, 0.995017}, Row{10, 2, 0.905592}, Row{10, 4, 0.00820097}})
         EXPECT_NEAR(TroposcatterOutage(r.margin, 0, r.branches), r.percent, r.percent * 1e-4)
             << r.margin << " dB, " << r.branches;

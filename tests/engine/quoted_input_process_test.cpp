@@ -13,7 +13,9 @@ namespace {
 // line of the file), Ctrl-Z (it ends the file) nor more than 9 bytes: those come in the name of
 // the station buffer on the command line, which the warning quotes too.
 TEST(QuotedInput, DoubtfulFieldsAndFileNamesAreShownEscapedWithinTheLines) {
-    struct Row { std::string name, field, shown; };
+    struct Row {
+        std::string name, field, shown;
+    };
     const std::string longName = std::string(196, 'a') + ".ttx";
     const std::string cut = std::string(37, 'a') + "...";
     const Row rows[] = {

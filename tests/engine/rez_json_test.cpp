@@ -7,7 +7,11 @@ namespace vakrel {
 namespace {
 
 TEST(RezJson, UnitIsTheOneWordAfterTheLastComma) {
-    struct Row { const char* label; const char* name; const char* unit; };
+    struct Row {
+        const char* label;
+        const char* name;
+        const char* unit;
+    };
     for (const Row& r : {Row{"Длина интервала, км", "Длина интервала", "км"},
                          Row{"Суммарный перерыв связи, средний год, %", "Суммарный перерыв связи, средний год", "%"},
                          Row{"Требование выполнено (1 да, 0 нет)", "Требование выполнено (1 да, 0 нет)", ""},

@@ -12,12 +12,16 @@ namespace vakrel {
 namespace {
 
 TEST(CodedValue, FormatFollowsTheMagnitude) {
-    struct Row { double value; const char* text; };
-    for (const Row& r : {Row{0, "     0.000"}, Row{1, "     1.000"}, Row{142.97456, "   142.975"},
-                         Row{99999.4, " 99999.400"}, Row{-62.4541, "   -62.454"}, Row{0.5, "    0.5000"},
-                         Row{-0.25, "   -0.2500"}, Row{0.0375, "   0.03750"}, Row{0.005, "  0.005000"},
-                         Row{0.001, "  0.001000"}, Row{0.000759, " 7.590E-04"}, Row{1.23456e-5, " 1.235E-05"},
-                         Row{1e5, " 1.000E+05"}, Row{-2.5e7, "-2.500E+07"}, Row{1.5e-300, "1.500E-300"}, Row{-1.5e-300, "-1.50E-300"}})
+    struct Row {
+        double value;
+        const char* text;
+    };
+    for (const Row& r :
+         {Row{0, "     0.000"}, Row{1, "     1.000"}, Row{142.97456, "   142.975"}, Row{99999.4, " 99999.400"},
+          Row{-62.4541, "   -62.454"}, Row{0.5, "    0.5000"}, Row{-0.25, "   -0.2500"}, Row{0.0375, "   0.03750"},
+          Row{0.005, "  0.005000"}, Row{0.001, "  0.001000"}, Row{0.000759, " 7.590E-04"},
+          Row{1.23456e-5, " 1.235E-05"}, Row{1e5, " 1.000E+05"}, Row{-2.5e7, "-2.500E+07"}, Row{1.5e-300, "1.500E-300"},
+          Row{-1.5e-300, "-1.50E-300"}})
         EXPECT_EQ(FormatCodedValue(r.value), r.text) << r.value;
 }
 
@@ -79,7 +83,10 @@ namespace {
 
 TEST(ReliabilityValue, ShowsTheOutageWithTwoDigitsAndNeverReadsHundredAboveZero) {
     // Decimals: ceil(-log10(100 - value)) + 1 within 3-7, cut, not rounded.
-    struct Row { double value; const char* text; };
+    struct Row {
+        double value;
+        const char* text;
+    };
     for (const Row& r : {Row{99.99985, "  99.99985"}, Row{100, "   100.000"}, Row{99.99, "    99.990"},
                          Row{99.9994, "  99.99940"}, Row{100 - 1e-9, "99.9999999"}, Row{99.95, "    99.950"},
                          Row{50, "    50.000"}, Row{0, "     0.000"}, Row{99.9999848, " 99.999984"}})

@@ -70,10 +70,14 @@ TEST(WinToDos, EveryByteAndRoundTrip) {
     for (int b = 0; b < 256; ++b) {
         SCOPED_TRACE(b);
         int expected = b;
-        if (b >= 0xC0 && b <= 0xEF) expected = b - 0x40;
-        else if (b >= 0xF0) expected = b - 0x10;
-        else if (b == 0xA8) expected = 0xF0;
-        else if (b == 0xB8) expected = 0xF1;
+        if (b >= 0xC0 && b <= 0xEF)
+            expected = b - 0x40;
+        else if (b >= 0xF0)
+            expected = b - 0x10;
+        else if (b == 0xA8)
+            expected = 0xF0;
+        else if (b == 0xB8)
+            expected = 0xF1;
         EXPECT_EQ(WinToDos(Bytes({b})), Bytes({expected}));
         // ASCII and code page 866 letters come back unchanged through both conversions.
         if (b < 0x80 || ExpectedDosLetter(b) >= 0)

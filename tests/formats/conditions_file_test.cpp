@@ -12,8 +12,8 @@ namespace {
 TEST(ConditionsFile, ExampleRoundTripsAndSavesTwiceAlike) {
     const std::string original = test::ReadSourceFile(VAKREL_EXAMPLES "/rrv.idn");
     ConditionsFile file = ParseConditionsFile(original);
-    EXPECT_EQ(TruncateToInt(file.params[2]), 7);    // month
-    EXPECT_EQ(TruncateToInt(file.params[3]), 10);   // region
+    EXPECT_EQ(TruncateToInt(file.params[2]), 7);   // month
+    EXPECT_EQ(TruncateToInt(file.params[3]), 10);  // region
     EXPECT_EQ(FormatConditionsFile(file), original);
 
     file.params[0] = 0;

@@ -13,8 +13,9 @@ TEST(IoError, StandardMessagesAndTheClosingPoint) {
         const char* message;
     };
     const Row rows[] = {
-        {ENOENT, "File not found."},     {ENAMETOOLONG, "Invalid filename."}, {EMFILE, "Too many open files."},
-        {EACCES, "File access denied."}, {ENOSPC, "Disk full."},              {EIO, "I/O error 5."},
+        {ENOENT, "File not found."},      {ENAMETOOLONG, "Invalid filename."},
+        {EMFILE, "Too many open files."}, {EACCES, "File access denied."},
+        {ENOSPC, "Disk full."},           {EIO, "I/O error 5."},
     };
     for (const auto& row : rows) EXPECT_EQ(IoErrorFromErrno(row.err, "f").userMessage(), row.message);
     EXPECT_EQ(IoError(IoErrorKind::ReadBeyondEnd, "f").userMessage(), "Read beyond end of file.");

@@ -12,6 +12,7 @@ TEST(ParseNumber, AcceptsTheFileSyntaxOnly) {
         const char* text;
         std::optional<double> value;
     };
+    // clang-format off
     const Row rows[] = {
         {"12.5", 12.5},    {".5", 0.5},       {"5.", 5.0},     {"-0.5", -0.5},  {"+3", 3.0},
         {"   7", 7.0},     {"1e3", 1000.0},   {"1E-5", 1e-5},  {"2.5E+2", 250}, {"0", 0.0},
@@ -27,6 +28,7 @@ TEST(ParseNumber, AcceptsTheFileSyntaxOnly) {
          "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
          "00000000000000000000000000000000000E-9", std::nullopt},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         auto parsed = ParseNumber(row.text);
@@ -40,7 +42,7 @@ TEST(FormatFixed, PointAlignedAndWholeWhenWide) {
     EXPECT_EQ(FormatFixed(-0.5, 9, 3), "   -0.500");
     EXPECT_EQ(FormatFixed(100000, 9, 3), "100000.000");
     EXPECT_EQ(FormatFixed(1.2345, 13, 3), "        1.234");  // 1.2345 is stored just below the half
-    EXPECT_EQ(FormatFixed(-0.0004, 9, 3), "    0.000");     // no minus on a rounded zero
+    EXPECT_EQ(FormatFixed(-0.0004, 9, 3), "    0.000");      // no minus on a rounded zero
     EXPECT_EQ(FormatFixed(160.5, 15, 2), "         160.50");
 }
 
@@ -73,8 +75,8 @@ TEST(FormatGeneral, FifteenDigitsLocaleSeparator) {
 }
 
 TEST(RoundToHundredths, HalvesToEvenInExtendedPrecision) {
-    EXPECT_DOUBLE_EQ(RoundToHundredths(0.125), 0.12);   // an exact half: to the even hundredth
-    EXPECT_DOUBLE_EQ(RoundToHundredths(0.135), 0.14);   // stored just above the half
+    EXPECT_DOUBLE_EQ(RoundToHundredths(0.125), 0.12);  // an exact half: to the even hundredth
+    EXPECT_DOUBLE_EQ(RoundToHundredths(0.135), 0.14);  // stored just above the half
     EXPECT_DOUBLE_EQ(RoundToHundredths(-1.006), -1.01);
     EXPECT_DOUBLE_EQ(RoundToHundredths(42), 42);
     EXPECT_DOUBLE_EQ(RoundToHundredths(41.0L - 1.005), 40);  // 1.005 is stored below itself
@@ -83,15 +85,14 @@ TEST(RoundToHundredths, HalvesToEvenInExtendedPrecision) {
 TEST(ApplyTypedValue, CellTypingRule) {
     struct Row {
         const char* typed;
-        double value;     // held afterwards
-        bool refused;     // the cell text is set back
+        double value;  // held afterwards
+        bool refused;  // the cell text is set back
     };
     const double held = 7.25;
     const Row rows[] = {
-        {"12,5", 12.5, false}, {"12.", 12, false},     {"12,", 12, false},   {"1.2.3", held, true},
-        {"12a", held, true},   {"1e3", 1000, false},   {"", 0, false},       {"-", held, true},
-        {"12 ", held, true},   {"-3", -3, false},      {"+.5", 0.5, false},  {"nan", held, true},
-        {"1,2,3", held, true}, {"1e999", held, true},  {".", 0, false},
+        {"12,5", 12.5, false}, {"12.", 12, false},  {"12,", 12, false},    {"1.2.3", held, true}, {"12a", held, true},
+        {"1e3", 1000, false},  {"", 0, false},      {"-", held, true},     {"12 ", held, true},   {"-3", -3, false},
+        {"+.5", 0.5, false},   {"nan", held, true}, {"1,2,3", held, true}, {"1e999", held, true}, {".", 0, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);

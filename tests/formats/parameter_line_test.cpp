@@ -14,10 +14,17 @@ TEST(ReadValueField, BlanksInTheLastThreePlacesAreZeros) {
         double value;
     };
     const Row rows[] = {
-        {"   12.500", 12.5},   {"   12.5  ", 12.5},  {"     12  ", 1200}, {"      7  ", 700},
-        {"  -0.5   ", -0.5},   {"         ", 0},     {"", 0},             {"   12.500 │", 12.5},
-        {"  1.5E2  ", 1.5e200},  // the zeros land in the exponent    {"  abc    ", 0},     {"  1,5    ", 0},     {"   nan   ", 0},
-        {"   12.5", 12.5},     // a line that ends inside the field
+        {"   12.500", 12.5},
+        {"   12.5  ", 12.5},
+        {"     12  ", 1200},
+        {"      7  ", 700},
+        {"  -0.5   ", -0.5},
+        {"         ", 0},
+        {"", 0},
+        {"   12.500 │", 12.5},
+        {"  1.5E2  ",
+         1.5e200},  // the zeros land in the exponent    {"  abc    ", 0},     {"  1,5    ", 0},     {"   nan   ", 0},
+        {"   12.5", 12.5},  // a line that ends inside the field
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.field);
@@ -48,7 +55,12 @@ TEST(NameLine, ReadAndRebuild) {
     EXPECT_EQ(RebuildNameLine("Label:      old", win), "Label:      \x88\xAC\xEF");
     EXPECT_EQ(RebuildNameLine("", win), "            \x88\xAC\xEF");
     // 0xCA first: the file is Windows text and keeps the name as it is.
-    EXPECT_EQ(RebuildNameLine("\xCA" "abel:      old", win), "\xCA" "abel:      " + win);
+    EXPECT_EQ(RebuildNameLine("\xCA"
+                              "abel:      old",
+                              win),
+              "\xCA"
+              "abel:      " +
+                  win);
     // A short label is padded to 12 so that the name stands at column 13 and reads back whole.
     const std::string rebuilt = RebuildNameLine("Tip:", "NM");
     EXPECT_EQ(rebuilt, "Tip:        NM");

@@ -39,7 +39,7 @@ TEST(ReadProfile, HeightColumnAndTerminator) {
     EXPECT_DOUBLE_EQ(p.points[0].groundHeight, 100);
     EXPECT_DOUBLE_EQ(p.points[1].groundHeight, 150.5);  // top of objects less their height
     EXPECT_EQ(p.points[1].typeCode, 2);
-    EXPECT_DOUBLE_EQ(p.points[3].groundHeight, 130);    // the last point carries its ground height
+    EXPECT_DOUBLE_EQ(p.points[3].groundHeight, 130);  // the last point carries its ground height
     EXPECT_DOUBLE_EQ(p.points[3].objectHeight, 5);
 }
 
@@ -122,9 +122,10 @@ TEST(WriteProfile, CompactLayout) {
 TEST(WriteProfile, NumbersWiderThanTheirFieldsStaySeparate) {
     // Each layout writes numbers too wide for their fields whole, one blank in front, so that
     // the file reads back to the same points instead of failing on a merged token.
-    ProfileData p = Parse("0 100 0 0\r\n"
-                          "123456789012 123456789012.5 2 1234567890123456\r\n"
-                          "123456789013 100 0 0\r\n");
+    ProfileData p = Parse(
+        "0 100 0 0\r\n"
+        "123456789012 123456789012.5 2 1234567890123456\r\n"
+        "123456789013 100 0 0\r\n");
     for (const std::string& written : {FormatProfileEditorLayout(p), FormatProfileCompactLayout(p)}) {
         SCOPED_TRACE(written);
         const ProfileData back = ParseProfile(written, "wide.prf");

@@ -12,9 +12,9 @@ namespace {
 TEST(StationFile, ExampleRoundTripsByteForByte) {
     const std::string original = test::ReadSourceFile(VAKREL_EXAMPLES "/ttx.idn");
     StationFile file = ParseStationFile(original);
-    EXPECT_DOUBLE_EQ(file.params[4], 30);      // antenna 1 height
-    EXPECT_DOUBLE_EQ(file.params[9], 25);      // antenna 2 height
-    EXPECT_DOUBLE_EQ(file.params[10], 8000);   // frequency
+    EXPECT_DOUBLE_EQ(file.params[4], 30);     // antenna 1 height
+    EXPECT_DOUBLE_EQ(file.params[9], 25);     // antenna 2 height
+    EXPECT_DOUBLE_EQ(file.params[10], 8000);  // frequency
     EXPECT_EQ(FormatStationFile(file), original);
 
     // Through the editor's path: the name as the user sees it goes back unchanged.

@@ -22,14 +22,17 @@ std::vector<std::string> ReadLines(std::string_view bytes, int count) {
 TEST(LineReader, LineEndsAndFileEnd) {
     using L = std::vector<std::string>;
     EXPECT_EQ(ReadLines("a\r\nb\r\n", 3), (L{"a", "b", ""}));
-    EXPECT_EQ(ReadLines("a\rb\r", 2), (L{"a", "b"}));                  // CR alone ends a line
-    EXPECT_EQ(ReadLines("a\nb\nc", 2), (L{"a\nb\nc", ""}));            // a bare LF is an ordinary byte
-    EXPECT_EQ(ReadLines("a\r\n\nb", 2), (L{"a", "\nb"}));              // only one LF after CR is skipped
-    EXPECT_EQ(ReadLines("a\r\nb\x1A" "c\r\nd\r\n", 3), (L{"a", "b", ""}));  // Ctrl-Z ends the file
+    EXPECT_EQ(ReadLines("a\rb\r", 2), (L{"a", "b"}));        // CR alone ends a line
+    EXPECT_EQ(ReadLines("a\nb\nc", 2), (L{"a\nb\nc", ""}));  // a bare LF is an ordinary byte
+    EXPECT_EQ(ReadLines("a\r\n\nb", 2), (L{"a", "\nb"}));    // only one LF after CR is skipped
+    EXPECT_EQ(ReadLines("a\r\nb\x1A"
+                        "c\r\nd\r\n",
+                        3),
+              (L{"a", "b", ""}));  // Ctrl-Z ends the file
     EXPECT_EQ(ReadLines("\r\r\r", 4), (L{"", "", "", ""}));
     EXPECT_EQ(ReadLines("", 2), (L{"", ""}));
     const std::string longLine(1 << 20, 'x');
-    EXPECT_EQ(ReadLines(longLine + "\r\nz", 2), (L{longLine, "z"}));   // no length limit
+    EXPECT_EQ(ReadLines(longLine + "\r\nz", 2), (L{longLine, "z"}));  // no length limit
 }
 
 TEST(ReadFileBytes, FailuresCarryTheStandardMessage) {
@@ -64,9 +67,9 @@ TEST(ReadFileBytes, RefusesWhatIsNotADataFile) {
         const char* name;
         std::string message;
     };
-    for (const Row& row : {Row{"fifo.idn", std::string(kNotAFileMessage) + "."},
-                           Row{"zero.idn", std::string(kNotAFileMessage) + "."},
-                           Row{"large.idn", std::string(kTooLargeMessage) + "."}}) {
+    for (const Row& row :
+         {Row{"fifo.idn", std::string(kNotAFileMessage) + "."}, Row{"zero.idn", std::string(kNotAFileMessage) + "."},
+          Row{"large.idn", std::string(kTooLargeMessage) + "."}}) {
         try {
             ReadFileBytes(dir.file(row.name));
             ADD_FAILURE() << row.name << " was read";

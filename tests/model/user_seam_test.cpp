@@ -47,12 +47,14 @@ TEST(UserSeam, ErrorTextNamesTheFileAndAVanishedWorkingFolder) {
         {IoError(IoErrorKind::FileNotFound, "prf.idn"), {}, "File not found.\nprf.idn"},
         {IoError(IoErrorKind::Other, "/any/folder/vakrel_w.rez", 5), {}, "I/O error 5.\nvakrel_w.rez"},
         {IoError(IoErrorKind::DiskFull, "ttx.idn"), dir.path(), "Disk full.\nttx.idn"},
-        {IoError(IoErrorKind::FileNotFound, "buf.prf"), gone, "File not found.\nbuf.prf\nРабочая папка не найдена: " + gone},
-        {IoError("Cannot create file /x/hop.bmp", "/x/hop.bmp"), {}, "Cannot create file /x/hop.bmp."},  // named already
+        {IoError(IoErrorKind::FileNotFound, "buf.prf"), gone,
+         "File not found.\nbuf.prf\nРабочая папка не найдена: " + gone},
+        {IoError("Cannot create file /x/hop.bmp", "/x/hop.bmp"),
+         {},
+         "Cannot create file /x/hop.bmp."},  // named already
         {IoError(IoErrorKind::FileNotFound, ""), {}, "File not found."},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(IoErrorText(row.error, row.workingDirectory).toStdString(), row.text);
+    for (const Row& row : rows) EXPECT_EQ(IoErrorText(row.error, row.workingDirectory).toStdString(), row.text);
 }
 
 }  // namespace

@@ -100,9 +100,10 @@ Geometry GeometryOf(const Shown& m, int w, int h) {
         while (x > p[seg].distance) ++seg;
         const auto& a = p[seg - 1];
         const auto& b = p[seg];
-        double h = x == b.distance ? g.Bulge(x) + b.groundHeight
-                                   : g.Bulge(x) + (x - a.distance) * (b.groundHeight - a.groundHeight) /
-                                                      (b.distance - a.distance) + a.groundHeight;
+        double h = x == b.distance
+                       ? g.Bulge(x) + b.groundHeight
+                       : g.Bulge(x) + (x - a.distance) * (b.groundHeight - a.groundHeight) / (b.distance - a.distance) +
+                             a.groundHeight;
         if (a.typeCode == b.typeCode && b.typeCode != 0) h += b.objectHeight;
         g.ymax = std::max(g.ymax, h);
     }
@@ -110,8 +111,8 @@ Geometry GeometryOf(const Shown& m, int w, int h) {
     auto groundAt = [&](double x) {
         for (std::size_t i = 1; i < p.size(); ++i)
             if (x <= p[i].distance)
-                return p[i - 1].groundHeight +
-                       (x - p[i - 1].distance) * (p[i].groundHeight - p[i - 1].groundHeight) / (p[i].distance - p[i - 1].distance);
+                return p[i - 1].groundHeight + (x - p[i - 1].distance) * (p[i].groundHeight - p[i - 1].groundHeight) /
+                                                   (p[i].distance - p[i - 1].distance);
         return p.back().groundHeight;
     };
     g.ymax = std::max(g.ymax, g.Bulge(m.antennas.position1) + groundAt(m.antennas.position1) + m.antennaHeight1());
@@ -217,20 +218,20 @@ TEST(ProfilePlot, ObjectBandsByCodeAndTheStripRule) {
     };
     const QRgb none = kWhite;
     const Row rows[] = {
-        {1, 1, 10, qRgb(0, 200, 0), kMaroon},     // a green band of the end point's height
+        {1, 1, 10, qRgb(0, 200, 0), kMaroon},  // a green band of the end point's height
         {3, 3, 10, qRgb(170, 170, 170), kMaroon},
         {7, 7, 10, qRgb(255, 0, 0), kMaroon},
-        {8, 8, 10, qRgb(0, 150, 200), kMaroon},   // tall enough: no strip
+        {8, 8, 10, qRgb(0, 150, 200), kMaroon},  // tall enough: no strip
         {9, 9, 10, kBlack, kMaroon},
         {200, 200, 10, kBlack, kMaroon},
-        {1, 3, 10, none, kMaroon},                // codes differ: no band
-        {0, 0, 10, none, kMaroon},                // code 0: never a band
-        {2, 2, 0, none, qRgb(0, 200, 250)},       // strip codes show 3 pixels thick under the ground
+        {1, 3, 10, none, kMaroon},           // codes differ: no band
+        {0, 0, 10, none, kMaroon},           // code 0: never a band
+        {2, 2, 0, none, qRgb(0, 200, 250)},  // strip codes show 3 pixels thick under the ground
         {4, 4, 0, none, qRgb(255, 255, 0)},
         {5, 5, 0, none, qRgb(140, 140, 140)},
         {6, 6, 0, none, qRgb(0, 200, 150)},
         {8, 8, 0, none, qRgb(0, 150, 200)},
-        {1, 1, 0, none, kMaroon},                 // other codes do not
+        {1, 1, 0, none, kMaroon},  // other codes do not
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.codeFrom << "->" << row.codeTo << " height " << row.height);
@@ -241,8 +242,10 @@ TEST(ProfilePlot, ObjectBandsByCodeAndTheStripRule) {
         const double x = NearestSample(GroundSamples(m, g.step), 10);
         const int ground = g.Py(g.Bulge(x) + 100);
         const int band = static_cast<int>(row.height * static_cast<Ld>(g.ky));
-        if (row.above == none) EXPECT_EQ(image.pixel(g.Px(x), ground - 3), kWhite);
-        else EXPECT_EQ(image.pixel(g.Px(x), ground - band / 2), row.above);
+        if (row.above == none)
+            EXPECT_EQ(image.pixel(g.Px(x), ground - 3), kWhite);
+        else
+            EXPECT_EQ(image.pixel(g.Px(x), ground - band / 2), row.above);
         EXPECT_EQ(image.pixel(g.Px(x), ground + 2), row.below);
         EXPECT_EQ(image.pixel(g.Px(x), ground + 3), row.below);  // 3 pixels under the ground line
         EXPECT_EQ(image.pixel(g.Px(x), ground + 4), kMaroon);
@@ -269,7 +272,7 @@ TEST(ProfilePlot, ScaleTicksEveryTwoKilometresOn801Pixels) {
     for (int i = 1; i <= 24; ++i) {
         const int col = 26 + static_cast<int>(i * 2.0L * g.kx);
         SCOPED_TRACE(i);
-        EXPECT_EQ(image.pixel(col, row), kBlack);       // white sky, inverted
+        EXPECT_EQ(image.pixel(col, row), kBlack);  // white sky, inverted
         EXPECT_EQ(image.pixel(col + 1, row), kWhite);
     }
     // A straight level line at 120 m crosses the sky, inverted, from column 26.
@@ -285,11 +288,11 @@ TEST(ProfilePlot, ScaleNumbersThatWouldOverprintAreLeftOut) {
         bool fits;
     };
     const Row rows[] = {
-        {{100, 582, 14, 13}, {}, true},                  // the first of its row
-        {{122, 582, 24, 13}, {100, 582, 14, 13}, true},  // touching the one before is not covering it
-        {{121, 582, 24, 13}, {100, 582, 22, 13}, false}, // one pixel over the one before
+        {{100, 582, 14, 13}, {}, true},                     // the first of its row
+        {{122, 582, 24, 13}, {100, 582, 14, 13}, true},     // touching the one before is not covering it
+        {{121, 582, 24, 13}, {100, 582, 22, 13}, false},    // one pixel over the one before
         {{1889, 582, 24, 13}, {1867, 582, 14, 13}, false},  // over the "[км]" mark
-        {{1, 10, 20, 13}, {1, 40, 20, 13}, false},      // a level number over "[м]"
+        {{1, 10, 20, 13}, {1, 40, 20, 13}, false},          // a level number over "[м]"
         {{1, 19, 20, 13}, {1, 40, 20, 13}, true},
     };
     for (const Row& row : rows) {
@@ -383,7 +386,6 @@ TEST(ProfilePlot, ResultListsDrawnOrNot) {
         bool above = false;
         for (int y = 0; y < g.Py(sight(20)); ++y) above = above || withC.pixel(g.Px(20), y) == kFuchsia;
         EXPECT_TRUE(above);
-
     }
     {  // list A: only its first two points
         Shown m = base;
@@ -407,7 +409,11 @@ TEST(ProfilePlot, NoUsableDataClearsThePictureWithOneLine) {
     const Row rows[] = {
         {"one point", [](Shown& m) { m.profile.points.resize(1); }, 300},
         {"no points", [](Shown& m) { m.profile.points.clear(); }, 300},
-        {"last distance 0", [](Shown& m) { for (auto& p : m.profile.points) p.distance = 0; }, 300},
+        {"last distance 0",
+         [](Shown& m) {
+             for (auto& p : m.profile.points) p.distance = 0;
+         },
+         300},
         {"distances that do not grow", [](Shown& m) { m.profile.points[1].distance = 0; }, 300},
         {"radius 0", [](Shown& m) { m.effectiveEarthRadius = 0; }, 300},
         {"radius negative", [](Shown& m) { m.effectiveEarthRadius = -5000; }, 300},
@@ -415,8 +421,14 @@ TEST(ProfilePlot, NoUsableDataClearsThePictureWithOneLine) {
         {"radius NaN", [](Shown& m) { m.effectiveEarthRadius = std::numeric_limits<double>::quiet_NaN(); }, 300},
         {"frequency 0", [](Shown& m) { m.stationParam(kFrequencyParam) = 0; }, 300},
         {"antennas at one place", [](Shown& m) { m.antennas.position2 = m.antennas.position1; }, 300},
-        {"a tiny profile: the step would be 0", [](Shown& m) { m.profile.points[1].distance = 1e-310; m.antennas.position2 = 1e-310; }, 300},
-        {"zero height range", [](Shown& m) { m.stationParam(kAntenna1HeightParam) = m.stationParam(kAntenna2HeightParam) = 0; }, 8},
+        {"a tiny profile: the step would be 0",
+         [](Shown& m) {
+             m.profile.points[1].distance = 1e-310;
+             m.antennas.position2 = 1e-310;
+         },
+         300},
+        {"zero height range",
+         [](Shown& m) { m.stationParam(kAntenna1HeightParam) = m.stationParam(kAntenna2HeightParam) = 0; }, 8},
         {"no room for the plot", [](Shown& m) { m.options.scaleShown = true; }, 40},
     };
     for (const Row& row : rows) {

@@ -115,7 +115,8 @@ std::string RunWithFileSizeLimit(const std::function<std::string()>& work, rlim_
     ::close(pipeEnds[1]);
     std::string result;
     char buffer[4096];
-    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) result.append(buffer, static_cast<std::size_t>(n));
+    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(n));
     ::close(pipeEnds[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -129,8 +130,7 @@ bool KillWhileWritingTemporary(const std::string& folder, const std::function<vo
     if (child == 0) {
         try {
             work();
-        } catch (...) {
-        }
+        } catch (...) {}
         ::_exit(0);
     }
     bool caught = false;
@@ -168,10 +168,8 @@ void SmallTmpfs::Fill() const {
     const int fd = ::open((folder_ + "/filler").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) throw std::runtime_error("cannot create the filler");
     const std::string block(4096, 'f');
-    while (::write(fd, block.data(), block.size()) > 0) {
-    }
-    while (::write(fd, block.data(), 1) > 0) {
-    }
+    while (::write(fd, block.data(), block.size()) > 0) {}
+    while (::write(fd, block.data(), 1) > 0) {}
     ::close(fd);
 }
 

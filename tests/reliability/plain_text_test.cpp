@@ -10,15 +10,15 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "U_col.h"
 #include "U_prf.h"
 #include "U_rez.h"
-#include "U_col.h"
-#include "u_vakrel.h"
 #include "buffer_files.h"
 #include "editor_fixture.h"
 #include "io_error.h"
 #include "picture_file.h"
 #include "qt_user_seam.h"
+#include "u_vakrel.h"
 
 namespace vakrel {
 namespace {
@@ -37,7 +37,8 @@ int ShownLiterally(const QWidget& window) {
         ++shown;
     }
     for (const QLineEdit* field : window.findChildren<QLineEdit*>()) shown += field->text().contains(kShown);
-    for (const QPlainTextEdit* memo : window.findChildren<QPlainTextEdit*>()) shown += memo->toPlainText().contains(kShown);
+    for (const QPlainTextEdit* memo : window.findChildren<QPlainTextEdit*>())
+        shown += memo->toPlainText().contains(kShown);
     // A rich text box that rendered the markup no longer shows its tags in its plain text.
     for (const QTextEdit* box : window.findChildren<QTextEdit*>()) shown += box->toPlainText().contains(kShown);
     return shown;

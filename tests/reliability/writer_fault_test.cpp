@@ -104,7 +104,8 @@ TEST(WriterFaults, KilledBetweenTheTemporaryAndTheRename) {
         // Stopped while it writes its last temporary, after every earlier one.
         bool caught = false;
         for (int attempt = 0; attempt < 5 && !caught; ++attempt)
-            caught = KillWhileWritingTemporary(folder, [&] { w.write(folder); }, w.targets.size());
+            caught = KillWhileWritingTemporary(
+                folder, [&] { w.write(folder); }, w.targets.size());
         ASSERT_TRUE(caught) << "the writer always finished before it could be stopped";
 
         auto killed = Snapshot(folder);

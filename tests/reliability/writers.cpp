@@ -24,7 +24,6 @@ namespace {
 
 constexpr std::size_t kLargeLine = 16u << 20;
 
-
 // The message of an IoError thrown by `write`, empty when it returned.
 template <class Write>
 std::string MessageOf(Write write) {
@@ -98,7 +97,12 @@ std::vector<Writer> AllWriters(bool large) {
     };
 
     std::vector<Writer> writers;
-    writers.push_back({"WriteFileAtomically (the saved report)", {"vakrel_w.rez"}, {}, true, true, false,
+    writers.push_back({"WriteFileAtomically (the saved report)",
+                       {"vakrel_w.rez"},
+                       {},
+                       true,
+                       true,
+                       false,
                        [filler](const std::string& folder) {
                            return MessageOf([&] { WriteFileAtomically(folder + "/vakrel_w.rez", filler + "\r\n"); });
                        }});
@@ -106,32 +110,37 @@ std::vector<Writer> AllWriters(bool large) {
                            StationFile file = station;
                            return MessageOf([&] { SaveStationFile(folder + "/my.ttx", file, "Станция"); });
                        }});
-    writers.push_back({"SaveConditionsFile", {"rrv.idn"}, {}, true, true, false,
-                       [conditions](const std::string& folder) {
-                           ConditionsFile file = conditions;
-                           return MessageOf([&] { SaveConditionsFile(folder + "/rrv.idn", file, "Условия"); });
-                       }});
+    writers.push_back(
+        {"SaveConditionsFile", {"rrv.idn"}, {}, true, true, false, [conditions](const std::string& folder) {
+             ConditionsFile file = conditions;
+             return MessageOf([&] { SaveConditionsFile(folder + "/rrv.idn", file, "Условия"); });
+         }});
     writers.push_back({"WriteProfileFile", {"prf.idn"}, {}, true, true, false, [profile](const std::string& folder) {
                            ProfileData data = profile;
                            return MessageOf([&] { WriteProfileFile(folder + "/prf.idn", data, "Профиль"); });
                        }});
-    writers.push_back({"SaveCutAsSourceData", {"prf.idn", "ttx.idn"}, {}, true, true, false,
-                       [model](const std::string& folder) {
-                           HopModel m = model;
-                           CurrentFolder here(folder);
-                           return MessageOf([&] { SaveCutAsSourceData(m); });
-                       }});
-    writers.push_back({"WriteBufferFiles", {"buf.prf", "buf.ttx"}, {}, true, true, false,
-                       [model](const std::string& folder) {
-                           HopModel m = model;
-                           CurrentFolder here(folder);
-                           return MessageOf([&] { WriteBufferFiles(m); });
-                       }});
-    writers.push_back({"SavePictureAsBmp", {"vakrel_w.bmp"}, {}, true, true, true,
-                       [picture](const std::string& folder) {
-                           return MessageOf([&] { SavePictureAsBmp(picture, folder + "/vakrel_w.bmp"); });
-                       }});
-    writers.push_back({"vakrel.exe (the result file)", {"vakrel.rez"}, engineInputs, true, false, false,
+    writers.push_back(
+        {"SaveCutAsSourceData", {"prf.idn", "ttx.idn"}, {}, true, true, false, [model](const std::string& folder) {
+             HopModel m = model;
+             CurrentFolder here(folder);
+             return MessageOf([&] { SaveCutAsSourceData(m); });
+         }});
+    writers.push_back(
+        {"WriteBufferFiles", {"buf.prf", "buf.ttx"}, {}, true, true, false, [model](const std::string& folder) {
+             HopModel m = model;
+             CurrentFolder here(folder);
+             return MessageOf([&] { WriteBufferFiles(m); });
+         }});
+    writers.push_back(
+        {"SavePictureAsBmp", {"vakrel_w.bmp"}, {}, true, true, true, [picture](const std::string& folder) {
+             return MessageOf([&] { SavePictureAsBmp(picture, folder + "/vakrel_w.bmp"); });
+         }});
+    writers.push_back({"vakrel.exe (the result file)",
+                       {"vakrel.rez"},
+                       engineInputs,
+                       true,
+                       false,
+                       false,
                        [](const std::string& folder) {
                            CurrentFolder here(folder);
                            return RunEngine();

@@ -13,9 +13,9 @@ struct Writer {
     std::string name;
     std::vector<std::string> targets;           // files it replaces, in the order it writes them
     std::map<std::string, std::string> inputs;  // files it reads from the same folder
-    bool together = true;        // all targets replaced or none (false: each on its own)
-    bool catchable = true;       // writes enough for a test to stop it between temporary and rename
-    bool namedMessage = false;   // reports every failure as "Cannot create file <path>"
+    bool together = true;                       // all targets replaced or none (false: each on its own)
+    bool catchable = true;                      // writes enough for a test to stop it between temporary and rename
+    bool namedMessage = false;                  // reports every failure as "Cannot create file <path>"
     // Writes into `folder` (made current for the writers that work in the current directory);
     // returns the message the user is shown, empty on success.
     std::function<std::string(const std::string& folder)> write;

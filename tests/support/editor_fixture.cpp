@@ -11,8 +11,7 @@
 namespace vakrel::test {
 
 WorkingSet::WorkingSet() : previous_(std::filesystem::current_path()) {
-    for (const char* name : {"prf.idn", "ttx.idn", "rrv.idn", "prf.tip", "rrv.tip"})
-        dir.write(name, Example(name));
+    for (const char* name : {"prf.idn", "ttx.idn", "rrv.idn", "prf.tip", "rrv.tip"}) dir.write(name, Example(name));
     std::filesystem::current_path(dir.path());
     model.workingDirectory = CurrentDirectory();
     model.profile = ReadProfileFile("prf.idn");

@@ -26,17 +26,17 @@ public:
     std::deque<std::optional<QString>> files;  // file and folder dialog answers; none left: cancelled
     std::deque<int> choices;                   // Choose answers (button index); none left: closed
     bool startSucceeds = true;
-    bool startForReal = false;                 // really start the program (end-to-end tests)
+    bool startForReal = false;  // really start the program (end-to-end tests)
     // A program started without startForReal, as the test lets it run and end: it runs until
     // the test sets `running` false, then reports `exitCode`.
     struct ScriptedRun {
         bool running = true;
         int exitCode = 0;
     };
-    std::shared_ptr<ScriptedRun> lastRun;      // the last scripted start, null before one
+    std::shared_ptr<ScriptedRun> lastRun;  // the last scripted start, null before one
     std::vector<Event> events;
     std::vector<FileDialogRequest> dialogs;
-    QStringList startedCommand;                // program and arguments of the last start
+    QStringList startedCommand;  // program and arguments of the last start
     QString startedIn;
 
     bool Confirm(QWidget* parent, const QString& text) override;

@@ -27,11 +27,11 @@ TEST(UpDown, StepsWithinTheRangeWithoutWrapping) {
         {1000, 1, 1000, 10, true, 1000, false},  // at the end: nothing happens
         {1, 1, 1000, 10, false, 1, false},       // no wrapping to the other end
         {5, 1, 1000, 10, false, 1, true},
-        {1500, 1, 1000, 10, true, 1000, true},   // given a place beyond the range: back into it
+        {1500, 1, 1000, 10, true, 1000, true},  // given a place beyond the range: back into it
         {1500, 1, 1000, 10, false, 1000, true},
         {INT_MAX - 5, 0, INT_MAX, 100, true, INT_MAX, true},  // 32-bit positions, no overflow
         {INT_MIN + 5, INT_MIN, 0, 100, false, INT_MIN, true},
-        {3, 5, 4, 1, true, 3, false},            // no allowed place at all
+        {3, 5, 4, 1, true, 3, false},  // no allowed place at all
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.position << (row.up ? " up" : " down"));
@@ -82,7 +82,7 @@ TEST(UpDown, KeyboardStepsOnceWithArrowsAndTenTimesWithPageKeys) {
         {Qt::Vertical, Qt::Key_Up, 310},      {Qt::Vertical, Qt::Key_Down, 290},
         {Qt::Horizontal, Qt::Key_Right, 310}, {Qt::Horizontal, Qt::Key_Left, 290},
         {Qt::Vertical, Qt::Key_PageUp, 400},  {Qt::Horizontal, Qt::Key_PageDown, 200},
-        {Qt::Vertical, Qt::Key_Home, 300},    // any other key leaves it
+        {Qt::Vertical, Qt::Key_Home, 300},  // any other key leaves it
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(QKeySequence(row.key).toString().toStdString());
