@@ -91,6 +91,7 @@ void VerdictSection(RezText& rez, const HopResult& hop) {
     rez.Line("  ИТОГ");
     rez.Line("    - " + ClearanceVerdict(hop) + ".");
     rez.Line("    - " + ReliabilityVerdict(hop) + ".");
+    rez.Line();
 }
 
 }  // namespace vakrel
