@@ -59,9 +59,7 @@ HeightSolution Solve(RaiseWay way, const HeightTrial& trial, int txStart, int rx
         return solution(0, HeightShortfall::AboveRange);
     const int txRoom = kHighestTxHeightTenths - txStart, rxRoom = kHighestRxHeightTenths - rxStart;
     const int most = raiseTx && raiseRx ? std::min(txRoom, rxRoom) : (raiseTx ? txRoom : rxRoom);
-    auto judge = [&](int steps) {
-        return trial(txStart + (raiseTx ? steps : 0), rxStart + (raiseRx ? steps : 0));
-    };
+    auto judge = [&](int steps) { return trial(txStart + (raiseTx ? steps : 0), rxStart + (raiseRx ? steps : 0)); };
     if (judge(0) == HeightShortfall::None) return solution(0, HeightShortfall::None);
     if (const HeightShortfall atTop = judge(most); atTop != HeightShortfall::None) return solution(most, atTop);
     // `low` fails and `high` meets throughout.

@@ -243,7 +243,8 @@ TEST(EngineProcess, HelpVersionAndWrongArguments) {
     struct Row { const char* arguments; int status; const char* says; };
     for (const Row& r : {Row{"--help", 0, "usage: vakrel.exe buf.prf buf.ttx [--heights] [--json FILE]"},
                          Row{"--version", 0, "vakrel.exe " VAKREL_VERSION "\n"}, Row{"buf.prf", 2, "usage:"},
-                         Row{"a b --jsn x", 2, "usage:"}}) {
+                         Row{"a b --jsn x", 2, "usage:"}, Row{"a b --heights --heights", 2, "usage:"},
+                         Row{"a b --json", 2, "usage:"}}) {
         int status = 0;
         EXPECT_NE(Output(r.arguments, status).find(r.says), std::string::npos) << r.arguments;
         EXPECT_EQ(status, r.status) << r.arguments;
