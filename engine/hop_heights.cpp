@@ -18,9 +18,12 @@ constexpr double kTenthsPerM = 10;
 double HeightM(int tenths) { return tenths / kTenthsPerM; }
 
 // The station file's height on the grid: rounded up to 0.1 m (never lower than the file), at least
-// the bottom of the range. The small allowance keeps 40.1 read as 40.09999... at 40.1.
+// the bottom of the range; a height above every range (or not a number) comes out just above it.
+// The small allowance keeps 40.1 read as 40.09999... at 40.1.
 int StartTenths(double heightM) {
-    return std::max(kLowestHeightTenths, static_cast<int>(std::ceil(heightM * kTenthsPerM - 1e-6)));
+    const double tenths = std::ceil(heightM * kTenthsPerM - 1e-6);
+    if (!(tenths <= kHighestRxHeightTenths)) return kHighestRxHeightTenths + 1;
+    return std::max(kLowestHeightTenths, static_cast<int>(std::max(tenths, 0.0)));
 }
 
 // Judges one pair of heights against the criteria the search asks for.

@@ -30,8 +30,8 @@ enum class HeightShortfall {
 struct HeightSolution {
     RaiseWay way = RaiseWay::Both;
     HeightShortfall shortfall = HeightShortfall::None;
-    // Solved: the heights found. Otherwise the heights the way tried last: the top of its range,
-    // or for AboveRange the station file's heights.
+    // Solved: the heights found; Clearance or Reliability: the top of the way's range, where it
+    // fails; AboveRange: nothing to read.
     double txHeightM = 0;
     double rxHeightM = 0;
 };

@@ -18,7 +18,8 @@ const char* WayName(RaiseWay way) {
 std::string WhyNot(const HeightSolution& s) {
     switch (s.shortfall) {
         case HeightShortfall::AboveRange:
-            return Printf("высоты антенн в buf.ttx (%.1f и %.1f м) выше пределов", s.txHeightM, s.rxHeightM);
+            return Printf("антенна в buf.ttx уже выше предела (%.1f м для антенны 1, %.1f м для антенны 2)",
+                          kHighestTxHeightTenths / 10.0, kHighestRxHeightTenths / 10.0);
         case HeightShortfall::Clearance:
             return Printf("просвет по P.530 не обеспечен и при высотах %.1f и %.1f м", s.txHeightM, s.rxHeightM);
         case HeightShortfall::Reliability:

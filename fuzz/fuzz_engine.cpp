@@ -1,4 +1,4 @@
-// The engine's whole calculation from its three inputs: the profile buffer, the station buffer
+// The engine's whole calculation, the height search included, from its three inputs: the profile buffer, the station buffer
 // and the conditions file, one after the other with the part separator between them; a fourth
 // part, when there is one, is the name of a station buffer in a folder that does not exist, so that
 // the refusal quotes it. Whether the inputs are refused or computed, the result file must keep its
@@ -9,12 +9,14 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "fuzz_check.h"
 #include "hop_calculation.h"
+#include "hop_heights.h"
 #include "hop_inputs.h"
 #include "number_format.h"
 #include "rez_report.h"
@@ -87,7 +89,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string rez;
     try {
         const vakrel::HopInputs inputs = vakrel::ReadHopInputs(profile.path(), stationPath, conditions.path());
-        rez = vakrel::BuildReport(inputs, vakrel::CalculateHop(inputs)).bytes();
+        const vakrel::HopResult hop = vakrel::CalculateHop(inputs);
+        const std::array<vakrel::HeightSolution, 3> heights =
+            vakrel::FindHeights({inputs.profile.distanceKm, inputs.profile.heightM}, hop);
+        rez = vakrel::BuildReport(inputs, hop, &heights).bytes();
     } catch (const vakrel::InputError& e) {
         rez = vakrel::BuildErrorReport(e.what()).bytes();
     }

@@ -33,9 +33,11 @@ TEST(EngineHeights, EachHeightWrittenIsTheLowestThatMeetsTheCriteria) {
     // The bundled hop 20 dB weaker with no preceding hop: its reliability asks for more than the
     // clearance, and P.530's fading falls with the path's inclination, which raising both keeps.
     // The preceding hops (99.995 %) leave no height for 99.999 %. The ridge asks 95 m of both
-    // antennas, antenna 1 standing at 20 m; troposcatter over 220 km, some 930 m.
+    // antennas, antenna 1 standing at 20 m; troposcatter over 220 km, some 930 m. Antenna 1 at 120 m
+    // stands above its range already.
     constexpr const char* kClear = "просвет по P.530 не обеспечен и при высотах";
     constexpr const char* kReliable = "требование надежности не выполнено и при высотах";
+    constexpr const char* kAbove = "антенна в buf.ttx уже выше предела";
     struct Row { const char* set; std::vector<std::pair<int, double>> edits; std::array<const char*, 3> why; };
     const Row rows[] = {{"", {}, {}},
                         {"", {{kRequiredLine, 0}}, {}},
@@ -44,6 +46,7 @@ TEST(EngineHeights, EachHeightWrittenIsTheLowestThatMeetsTheCriteria) {
                          {{kTxPowerLine, -20}, {kPrecedingLine, 0}, {kRequiredLine, 99.995}},
                          {kReliable, kReliable}},
                         {"", {{kRequiredLine, 99.999}}, {kReliable, kReliable, kReliable}},
+                        {"", {{kTxHeightLine, 120}}, {kAbove, kAbove, kAbove}},
                         {"/sets/reflection", {}, {}},
                         {"/sets/closed", {}, {kClear, kClear}},
                         {"/sets/troposcatter", {}, {kClear, kClear, kClear}}};
