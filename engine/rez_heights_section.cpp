@@ -32,10 +32,9 @@ std::string WhyNot(const HeightSolution& s) {
 }  // namespace
 
 void HeightsSection(RezText& rez, const std::array<HeightSolution, 3>& solutions) {
-    rez.Line("  Высоты антенн над землей, при которых выполнены критерий просвета P.530-19 (код 221) и "
-             "требование надежности (код 48, когда оно задано)");
-    rez.Line(Printf("    Наименьшие высоты не ниже заданных, шаг 0.1 м; пределы: антенна 1 от 0.1 до %.1f м, "
-                    "антенна 2 от 0.1 до %.1f м.",
+    rez.Line("  Наименьшие высоты антенн над землей по P.530 и требованию надежности");
+    rez.Line(Printf("    Критерий просвета (код 221) и, когда задано, требование (код 48); высоты не ниже "
+                    "заданных, шаг 0.1 м, пределы: антенна 1 от 0.1 до %.1f м, антенна 2 от 0.1 до %.1f м.",
                     kHighestTxHeightTenths / 10.0, kHighestRxHeightTenths / 10.0));
     int code = 232;
     for (const HeightSolution& s : solutions) {
