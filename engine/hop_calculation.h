@@ -7,6 +7,7 @@
 #include "hop_inputs.h"
 #include "hop_parameters.h"
 #include "p530_clearance.h"
+#include "terrain_profile.h"
 
 namespace vakrel {
 
@@ -101,5 +102,11 @@ struct HopResult {
 };
 
 HopResult CalculateHop(const HopInputs& inputs);
+
+// The hop `hop` of `profile` computed again with the antennas `txHeightM` and `rxHeightM` above the
+// ground, its interpreted station, conditions and earth kept; without the warnings, which belong to
+// the inputs as given.
+HopResult CalculateHopAtHeights(const TerrainProfile& profile, const HopResult& hop, double txHeightM,
+                                double rxHeightM);
 
 }  // namespace vakrel

@@ -87,6 +87,15 @@ bool IsExtendedObstruction(const TerrainProfile& profile, const HopGeometry& geo
     return anotherObstacle || criticalRunKm > kExtendedShareOfPath * geometry.lengthKm;
 }
 
+void JudgeClearance(const TerrainProfile& profile, const HopGeometry& median, double wavelengthM, MinimumKResult& m) {
+    const bool extended = IsExtendedObstruction(profile, m.geometry, m.radiusKm, wavelengthM);
+    m.clearanceCase = p530::ChooseClearanceCase(extended);
+    m.requiredFraction = p530::ClearanceAtMinimumK(m.clearanceCase);
+    m.medianInF1 = InFresnelRadii(median.critical);
+    m.minimumInF1 = InFresnelRadii(m.geometry.critical);
+    m.met = m.medianInF1 >= p530::kClearanceAtMedianK && m.minimumInF1 >= m.requiredFraction;
+}
+
 void ComputeClearanceAtMinimumK(const TerrainProfile& profile, HopResult& hop) {
     MinimumKResult& m = hop.minimumK;
     const HopGeometry& median = hop.geometry;
@@ -100,12 +109,7 @@ void ComputeClearanceAtMinimumK(const TerrainProfile& profile, HopResult& hop) {
                                             hop.conditions.diffractionGround, p526::Polarisation::Horizontal)
                           .lossDb;
 
-    const bool extended = IsExtendedObstruction(profile, m.geometry, m.radiusKm, hop.wavelengthM);
-    m.clearanceCase = p530::ChooseClearanceCase(extended);
-    m.requiredFraction = p530::ClearanceAtMinimumK(m.clearanceCase);
-    m.medianInF1 = InFresnelRadii(median.critical);
-    m.minimumInF1 = InFresnelRadii(m.geometry.critical);
-    m.met = m.medianInF1 >= p530::kClearanceAtMedianK && m.minimumInF1 >= m.requiredFraction;
+    JudgeClearance(profile, median, hop.wavelengthM, m);
     m.raiseM = m.met ? 0
                      : SmallestCommonRiseM(profile, median, hop.wavelengthM, hop.radiusKm, p530::kClearanceAtMedianK,
                                            m.radiusKm, m.requiredFraction);

@@ -11,6 +11,11 @@ namespace vakrel {
 // Fills hop.minimumK from the median results already in `hop` (geometry, losses, margin).
 void ComputeClearanceAtMinimumK(const TerrainProfile& profile, HopResult& hop);
 
+// The criterion of P.530-19 §2.2.2.1 (code 221) for the path whose geometry is `median` on the
+// median earth and `m.geometry` on the earth of k_e (`m.radiusKm`): fills the case, the clearances
+// asked and found, and `m.met`. The same judgement serves the hop and every trial of the height search.
+void JudgeClearance(const TerrainProfile& profile, const HopGeometry& median, double wavelengthM, MinimumKResult& m);
+
 // The smallest common rise of both antenna tops, rounded up to 0.1 m, for which every point of
 // the path keeps `medianFraction` of its first Fresnel radius on the earth of `medianRadiusKm`
 // and `minimumFraction` on the earth of `minimumRadiusKm`; 0 when the path keeps both already.

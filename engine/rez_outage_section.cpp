@@ -97,6 +97,7 @@ void VerdictSection(RezText& rez, const HopResult& hop) {
     rez.Line("  ИТОГ");
     rez.Line("    - " + ClearanceVerdict(hop) + ".");
     rez.Line("    - " + ReliabilityVerdict(hop) + ".");
+    rez.Line();
 }
 
 }  // namespace vakrel

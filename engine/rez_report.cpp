@@ -150,9 +150,10 @@ void Budget(RezText& rez, const HopResult& hop) {
 
 }  // namespace
 
-RezText BuildReport(const HopInputs& inputs, const HopResult& hop) {
+RezText BuildReport(const HopInputs& inputs, const HopResult& hop, const std::array<HeightSolution, 3>* heights) {
     RezText rez;
     Title(rez);
+    VerdictSection(rez, hop);
     Inputs(rez, inputs, hop);
     WarningsSection(rez, hop);
     Geometry(rez, hop);
@@ -162,7 +163,7 @@ RezText BuildReport(const HopInputs& inputs, const HopResult& hop) {
     ClearanceSection(rez, hop);
     FadingSection(rez, hop);
     OutageSection(rez, hop);
-    VerdictSection(rez, hop);
+    if (heights) HeightsSection(rez, *heights);
     return rez;
 }
 

@@ -3,7 +3,10 @@
 // stay clear at minimum k, and what do the outages mean in the worst month and the average year —
 // and the lines that name doubtful inputs.
 
+#include <array>
+
 #include "hop_calculation.h"
+#include "hop_heights.h"
 #include "rez_lines.h"
 
 namespace vakrel {
@@ -20,11 +23,15 @@ void FadingSection(RezText& rez, const HopResult& hop);
 // Codes 224-231 and 44-48: both time bases, the outage times and the verdict on the requirement.
 void OutageSection(RezText& rez, const HopResult& hop);
 
-// The verdicts in words, as the sections and the closing lines give them.
+// Codes 232-237: the heights each way of raising the antennas needs, or a line saying why it has none.
+void HeightsSection(RezText& rez, const std::array<HeightSolution, 3>& solutions);
+
+// The verdicts in words, as the sections and the lines at the top give them.
 std::string ClearanceVerdict(const HopResult& hop);
 std::string ReliabilityVerdict(const HopResult& hop);
 
-// The closing verdict: one line for the clearance, one for the reliability (each also closes its section).
+// The answer first: one line for the clearance, one for the reliability, right after the title
+// (each also closes its own section).
 void VerdictSection(RezText& rez, const HopResult& hop);
 
 }  // namespace vakrel

@@ -1,20 +1,21 @@
-// The engine's whole calculation from its three inputs: the profile buffer, the station buffer
-// and the conditions file, one after the other with the part separator between them; a fourth
-// part, when there is one, is the name of a station buffer in a folder that does not exist, so that
-// the refusal quotes it. Whether the inputs are refused or computed, the result file must keep its
-// layout: lines of at most 76 columns, each ending in CR LF and holding no other CR, LF or Ctrl-Z
-// (a line reader would see lines the engine never wrote, or the end of the file), and on every
-// coded line a number in columns 66-75 that the report reads (finite, by the number syntax of the
+// The engine's whole calculation, the height search included, from its three inputs: the profile buffer, the station
+// buffer and the conditions file, one after the other with the part separator between them; a fourth part, when there
+// is one, is the name of a station buffer in a folder that does not exist, so that the refusal quotes it. Whether the
+// inputs are refused or computed, the result file must keep its layout: lines of at most 76 columns, each ending in CR
+// LF and holding no other CR, LF or Ctrl-Z (a line reader would see lines the engine never wrote, or the end of the
+// file), and on every coded line a number in columns 66-75 that the report reads (finite, by the number syntax of the
 // data files), with each point list holding at most 20 entries after its count.
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "fuzz_check.h"
 #include "hop_calculation.h"
+#include "hop_heights.h"
 #include "hop_inputs.h"
 #include "number_format.h"
 #include "rez_report.h"
@@ -86,7 +87,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string rez;
     try {
         const vakrel::HopInputs inputs = vakrel::ReadHopInputs(profile.path(), stationPath, conditions.path());
-        rez = vakrel::BuildReport(inputs, vakrel::CalculateHop(inputs)).bytes();
+        const vakrel::HopResult hop = vakrel::CalculateHop(inputs);
+        const std::array<vakrel::HeightSolution, 3> heights =
+            vakrel::FindHeights({inputs.profile.distanceKm, inputs.profile.heightM}, hop);
+        rez = vakrel::BuildReport(inputs, hop, &heights).bytes();
     } catch (const vakrel::InputError& e) {
         rez = vakrel::BuildErrorReport(e.what()).bytes();
     }

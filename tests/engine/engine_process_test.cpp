@@ -199,6 +199,21 @@ TEST(EngineProcess, TheCommonRiseItAsksForMeetsTheClearanceCriterion) {
     }
 }
 
+// The answer first: the verdict on the clearance and on the reliability right after the title, the
+// same words that close their sections further down.
+TEST(EngineProcess, TheVerdictComesRightAfterTheTitle) {
+    test::TempDir dir;
+    PutSet(dir, VAKREL_EXAMPLES);
+    ASSERT_EQ(RunEngine(dir), 0);
+    const std::vector<RezLine> lines = ReadRez(dir);
+    ASSERT_GT(lines.size(), 5u);
+    EXPECT_EQ(lines[2].text, "  ИТОГ");
+    for (const auto& [line, verdict] : {std::pair{3, "просвет по P.530 НЕ обеспечен"}, std::pair{4, "требование "}}) {
+        EXPECT_EQ(lines[line].text.rfind(std::string("    - ") + verdict, 0), 0u) << lines[line].text;
+        EXPECT_TRUE(ReportSays(lines, "ВЫВОД: " + lines[line].text.substr(6))) << lines[line].text;
+    }
+}
+
 // The coded lines of vakrel.rez and the values of the JSON twin, one for one.
 TEST(EngineProcess, JsonHoldsEveryCodedValueOfTheReport) {
     test::TempDir dir;
@@ -240,9 +255,10 @@ TEST(EngineProcess, HelpVersionAndWrongArguments) {
         int status;
         const char* says;
     };
-    for (const Row& r : {Row{"--help", 0, "usage: vakrel.exe buf.prf buf.ttx [--json FILE]"},
+    for (const Row& r : {Row{"--help", 0, "usage: vakrel.exe buf.prf buf.ttx [--heights] [--json FILE]"},
                          Row{"--version", 0, "vakrel.exe " VAKREL_VERSION "\n"}, Row{"buf.prf", 2, "usage:"},
-                         Row{"a b --jsn x", 2, "usage:"}}) {
+                         Row{"a b --jsn x", 2, "usage:"}, Row{"a b --heights --heights", 2, "usage:"},
+                         Row{"a b --json", 2, "usage:"}}) {
         int status = 0;
         EXPECT_NE(Output(r.arguments, status).find(r.says), std::string::npos) << r.arguments;
         EXPECT_EQ(status, r.status) << r.arguments;
