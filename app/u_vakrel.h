@@ -79,6 +79,7 @@ public:
     void N3Click();       // propagation conditions editor
     void N4Click();       // About
     void N6Click();       // save the picture as a bitmap
+    void N7Click();       // the profile editor, building a profile from elevation rasters
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -101,6 +102,9 @@ private:
     void ShowDistance(double km);
     void HeightClick(UpDown* control, int param, QLabel* label);
     void ConnectCommands();
+    // After the profile editor closed: its caption when it handed a profile over, and the
+    // antennas brought into the profile as it now stands.
+    void TakeEditedProfile();
     // Puts the controls on the model's heights and positions, the distance bounds on the
     // antennas and the profile's length `lengthKm`.
     void ShowHeights();

@@ -48,7 +48,7 @@ void TForm1::ConnectCommands() {
     connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
     const std::pair<const char*, void (TForm1::*)()> items[] = {
         {"N1", &TForm1::N1Click}, {"N2", &TForm1::N2Click}, {"N3", &TForm1::N3Click},
-        {"N4", &TForm1::N4Click}, {"N6", &TForm1::N6Click},
+        {"N4", &TForm1::N4Click}, {"N6", &TForm1::N6Click}, {"N7", &TForm1::N7Click},
     };
     for (const auto& [name, handler] : items)
         connect(PopupMenu1->findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, handler);
@@ -175,8 +175,16 @@ void TForm1::N1Click() {
 
 void TForm1::N2Click() {
     windows_->form3->exec();
+    TakeEditedProfile();
+}
+
+void TForm1::N7Click() {
+    windows_->form3->ExecBuildingFromRasters();
+    TakeEditedProfile();
+}
+
+void TForm1::TakeEditedProfile() {
     if (windows_->form3->profileHandedOver()) SetLabelText(Label1, windows_->form3->profileCaption());
-    // Bring the antennas into the profile as it now stands.
     auto& a = model_.antennas;
     const double length = ProfileLength(model_);
     if (a.position2 > length) a.position2 = length;

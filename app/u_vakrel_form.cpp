@@ -119,6 +119,7 @@ void TForm1::CreateControls() {
     MakeItem(sourceData, "N1", QStringLiteral("ТТХ  РРС (ТРС)"));  // two blanks after ТТХ
     MakeItem(sourceData, "N2", QStringLiteral("Профиль"));
     MakeItem(sourceData, "N3", QStringLiteral("Условия РРВ"));
+    MakeItem(PopupMenu1, "N7", QStringLiteral("Построить профиль по карте высот…"));
     MakeItem(PopupMenu1, "N6", QStringLiteral("Сохранить изображение"));
     MakeItem(PopupMenu1, "N4", QStringLiteral("О программе"));
 

@@ -36,8 +36,14 @@ QString NoWorkingFilesText() {
 }
 
 // The example set laid out in a folder that the user chose; false (after saying why) when it
-// could not be.
+// could not be. The folder dialog lets a new folder's name be typed: such a folder is made
+// here, with the folders above it.
 bool LayOutIn(UserSeam& seam, QWidget* parent, const QString& exampleSet, const QString& folder) {
+    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
+        seam.ShowError(parent, QString::fromLatin1(kApplicationTitle),
+                       QStringLiteral("Не удалось создать папку\n%1").arg(Native(folder)));
+        return false;
+    }
     if (!LacksWorkingFiles(folder)) {
         seam.ShowError(
             parent, QString::fromLatin1(kApplicationTitle),

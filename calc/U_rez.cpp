@@ -5,8 +5,11 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "codepage.h"
 #include "hop_model.h"
@@ -23,7 +26,8 @@ namespace vakrel {
 namespace {
 
 constexpr int kWidth = 656;
-constexpr int kHeight = 300;
+// The report's lines the window shows when it opens: most of a hop's report at one glance.
+constexpr int kShownLines = 40;
 
 QString ReportText(const std::vector<std::string>& lines) {
     QStringList shown;
@@ -37,7 +41,6 @@ TForm6::TForm6(HopModel& model, UserSeam& seam) : model_(model), seam_(seam), Me
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("Результаты расчета интервала РРЛ"));
     setModal(true);
-    resize(kWidth, kHeight);
 
     Memo1->setObjectName(QStringLiteral("Memo1"));
     QFont courier(QStringLiteral("Courier"));
@@ -68,6 +71,20 @@ TForm6::TForm6(HopModel& model, UserSeam& seam) : model_(model), seam_(seam), Me
     for (QPushButton* button : {Button1, Button2}) button->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TForm6::PrintClick);
     connect(Button2, &QPushButton::clicked, this, &TForm6::PdfClick);
+
+    // The text's height for kShownLines lines, with the box's frame, margins and scroll bar;
+    // the buttons' row below it as the layout asks. A line's height is taken from a laid out
+    // Russian line: the Cyrillic letters may come from a taller font than the one asked for.
+    QTextLayout sample(QStringLiteral("Длина интервала"), Memo1->font());
+    sample.beginLayout();
+    QTextLine line = sample.createLine();
+    line.setLineWidth(kWidth);
+    const qreal lineHeight = line.height();
+    sample.endLayout();
+    const int textHeight = static_cast<int>(std::ceil(lineHeight * kShownLines)) +
+                           2 * (Memo1->frameWidth() + static_cast<int>(Memo1->document()->documentMargin())) +
+                           Memo1->horizontalScrollBar()->sizeHint().height();
+    resize(kWidth, textHeight + layout->spacing() + buttons->sizeHint().height());
 }
 
 PrintedReport TForm6::Printed() const {

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTimer>
+#include <utility>
 
 #include "U_col.h"
 #include "codepage.h"
@@ -63,6 +65,19 @@ TForm3::TForm3(HopModel& model, UserSeam& seam)
     n3->setObjectName(QStringLiteral("N3"));
     connect(n3, &QAction::triggered, this,
             [this] { RunCommand(static_cast<void (SourceEditor::*)()>(&TForm3::N3Click)); });
+}
+
+int TForm3::ExecBuildingFromRasters() {
+    buildOnShow_ = true;
+    return exec();
+}
+
+// The command waits for the event loop of the editor's own showing, so that its dialog opens
+// over the editor and the editor's closing questions follow it.
+void TForm3::showEvent(QShowEvent* event) {
+    SourceEditor::showEvent(event);
+    if (!std::exchange(buildOnShow_, false)) return;
+    QTimer::singleShot(0, this, [this] { RunCommand(static_cast<void (SourceEditor::*)()>(&TForm3::N3Click)); });
 }
 
 void TForm3::SetUpGrid() {

@@ -29,6 +29,13 @@ public:
     // The main window's profile caption for the profile handed over.
     QString profileCaption() const { return caption_; }
 
+    // Shows the editor as exec() does, with "Построить по карте высот…" started as soon as it
+    // has opened prf.idn; closing asks the usual questions.
+    int ExecBuildingFromRasters();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FormActivate() override;
     void FormClose() override;
@@ -51,6 +58,7 @@ private:
     QString openDialogName_;  // the open dialog offers the file it was last confirmed on
     bool changed_ = false;    // a value was entered since the last load
     bool handedOver_ = false;
+    bool buildOnShow_ = false;  // the next showing starts N3
     QString caption_;
     ElevationProfileDialog* elevationDialog_ = nullptr;  // made once, keeps its fields for the run
     std::unique_ptr<QTemporaryDir> builtFolder_;         // holds the last profile built from rasters

@@ -23,27 +23,28 @@ const ParameterRowText kRows[kConditionParams] = {
     {"Номер географического района (1..21,0-нетиповой) ", ""},
     {"Тип неровностей ЕПР (1..3,0-нетиповой)", ""},
     {"Тип поверхности ЕПР (1..4,0-нетиповой)", ""},
-    {"Климатический фактор", ""},
-    {"Коэффициент приземного преломления", ""},
+    {"Климатический фактор", "N/км"},
+    {"Коэффициент приземного преломления", "N"},
     {"Градиент коэффициента приземного преломления", "1/м"},
     {"Среднеквадр.отклонение высоты от плоскости ЕПР", "м"},
     {"Радиус корреляции высот ЕПР", "м"},
     {"Диэлектрическая проницаемость поверхности ЕПР", ""},
     {"Проводимость поверхности ЕПР", "мсим/м"},
     {"Средняя интенсивность дождей", "мм/ч"},
-    {"Вероятность дождей", ""},
+    {"Вероятность дождей", "%"},
     {"Коэфф.рефр.(при типе РРВ=3 и нетиповом р-не=0)", ""},
 };
-const int kColWidths[] = {18, 272, 48, 56};
+// The names column takes the longest name whole in the dialog font.
+const int kColWidths[] = {18, 290, 48, 56};
 
 SourceEditorLayout Layout() {
     SourceEditorLayout layout;
-    layout.client = {420, 422};
+    layout.client = {438, 422};
     layout.labelPos = {10, 10};
     layout.labelText = QStringLiteral("Название :");
     layout.editPos = {72, 8};
     layout.editWidth = 337;
-    layout.gridRect = {8, 40, 401, 361};
+    layout.gridRect = {8, 40, 419, 361};
     layout.gridCols = 4;
     layout.gridRows = 1 + kConditionParams;
     layout.gridFixedCols = 3;

@@ -40,7 +40,20 @@ std::optional<double> Degrees(const QLineEdit& field) {
 
 QString Number(double value) { return QString::number(value, 'f', 6); }
 
+QLineEdit* NameField(const QString& objectName, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(objectName);
+    field->setPlaceholderText(QStringLiteral("необязательно"));
+    return field;
+}
+
 }  // namespace
+
+QString BuiltProfileName(const QString& name, const QString& site1, const QString& site2) {
+    if (!name.trimmed().isEmpty()) return name.trimmed();
+    if (site1.trimmed().isEmpty() || site2.trimmed().isEmpty()) return {};
+    return site1.trimmed() + QStringLiteral(" - ") + site2.trimmed();
+}
 
 // Lambert's formula on the WGS84 ellipsoid: within some metres of the geodesic at hop lengths.
 double PreviewLengthKm(double lat1, double lon1, double lat2, double lon2) {
@@ -66,14 +79,24 @@ ElevationProfileDialog::ElevationProfileDialog(QWidget* parent) : QDialog(parent
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint);
 
+    name_ = NameField(QStringLiteral("ProfileName"), this);
+    name_->setToolTip(QStringLiteral("Название профиля; без него - названия пунктов, без них - координаты концов"));
+    auto* nameRow = new QFormLayout;
+    nameRow->addRow(QStringLiteral("Название:"), name_);
+
     auto* ends = new QGroupBox(QStringLiteral("Концы интервала (WGS84)"), this);
     auto* endsGrid = new QGridLayout(ends);
     fromLat_ = DegreesField(QStringLiteral("FromLat"), ends);
     fromLon_ = DegreesField(QStringLiteral("FromLon"), ends);
     toLat_ = DegreesField(QStringLiteral("ToLat"), ends);
     toLon_ = DegreesField(QStringLiteral("ToLon"), ends);
+    site1_ = NameField(QStringLiteral("Site1Name"), ends);
+    site2_ = NameField(QStringLiteral("Site2Name"), ends);
     endsGrid->addWidget(new QLabel(QStringLiteral("Широта"), ends), 0, 1);
     endsGrid->addWidget(new QLabel(QStringLiteral("Долгота"), ends), 0, 2);
+    endsGrid->addWidget(new QLabel(QStringLiteral("Пункт"), ends), 0, 3);
+    endsGrid->addWidget(site1_, 1, 3);
+    endsGrid->addWidget(site2_, 2, 3);
     endsGrid->addWidget(new QLabel(QStringLiteral("Станция 1 (начало):"), ends), 1, 0);
     endsGrid->addWidget(fromLat_, 1, 1);
     endsGrid->addWidget(fromLon_, 1, 2);
@@ -85,7 +108,7 @@ ElevationProfileDialog::ElevationProfileDialog(QWidget* parent) : QDialog(parent
     preview_->setToolTip(
         QStringLiteral("Длина по эллипсоиду WGS84 (формула Ламберта); профиль строится по геодезической"));
     endsGrid->addWidget(preview_, 3, 0, 1, 4);
-    endsGrid->setColumnStretch(3, 1);  // the fields stay beside their labels
+    endsGrid->setColumnStretch(3, 1);  // the degrees stay beside their labels, the sites take the rest
 
     auto* sources = new QGroupBox(QStringLiteral("Растры"), this);
     auto* form = new QFormLayout(sources);
@@ -116,6 +139,7 @@ ElevationProfileDialog::ElevationProfileDialog(QWidget* parent) : QDialog(parent
     buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(nameRow);
     layout->addWidget(ends);
     layout->addWidget(sources);
     layout->addWidget(buttons);
@@ -175,6 +199,8 @@ std::optional<QStringList> ElevationProfileDialog::ProgramArguments(const QStrin
     for (const QString& path : dem) arguments << QStringLiteral("--dem") << path;
     if (!landCover_->text().trimmed().isEmpty())
         arguments << QStringLiteral("--landcover") << landCover_->text().trimmed();
+    const QString name = BuiltProfileName(name_->text(), site1_->text(), site2_->text());
+    if (!name.isEmpty()) arguments << QStringLiteral("--name") << name;
     arguments << QStringLiteral("-o") << output;
     return arguments;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The dialog of the profile editor's command "Построить по карте высот…": the two ends in
-// degrees (a decimal comma or point), the elevation rasters (files or a folder), the optional
-// land cover raster, and a preview of the length. One dialog for the run keeps what was
+// The dialog of the profile editor's command "Построить по карте высот…": the profile's name,
+// the two ends in degrees (a decimal comma or point) with their sites' names, the elevation
+// rasters (files or a folder), the optional land cover raster, and a preview of the length. One dialog for the run keeps what was
 // typed for the next time.
 
 #include <QDialog>
@@ -35,6 +35,9 @@ private:
     void ChooseDemFolder();
     void ChooseLandCover();
 
+    QLineEdit* name_;
+    QLineEdit* site1_;
+    QLineEdit* site2_;
     QLineEdit* fromLat_;
     QLineEdit* fromLon_;
     QLineEdit* toLat_;
@@ -44,6 +47,10 @@ private:
     QLabel* preview_;
     QPushButton* build_;
 };
+
+// The name a built profile is given: the name typed, else "site 1 - site 2" when both sites
+// are named; empty when neither, and vakrel-profile then names the profile by its ends.
+QString BuiltProfileName(const QString& name, const QString& site1, const QString& site2);
 
 // The length in km between two points in degrees on the WGS84 ellipsoid, for a preview before
 // the profile is built along the geodesic.

@@ -22,7 +22,11 @@ void HandOverProfile(ProfileData& edited, std::string_view nameWin, HopModel& mo
     if (end != points.end())
         end = std::find_if(points.begin() + 1, points.end(), [](const ProfilePoint& p) { return p.distance == 0; });
     points.erase(end, points.end());
+    const auto length = [](const std::vector<ProfilePoint>& p) { return p.empty() ? 0.0 : p.back().distance; };
+    if (length(points) != length(model.profile.points)) model.antennas = {0, length(points)};
     model.profile.points = points;
+    model.resultPoints = {};
+    model.resultsLoaded = false;
 
     std::string label = edited.header[2].substr(0, kNameLabelColumns);
     label.resize(kNameLabelColumns, ' ');

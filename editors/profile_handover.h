@@ -18,6 +18,8 @@ std::string ProfileCaption(std::string_view nameWin);
 // exactly 0 ends the profile in both (the points from it on are dropped). The model's header
 // line 3 becomes the label of the editor's line 3 (columns 1-12, blank-padded) and the name
 // through WinToDos; its other header lines stay. `nameWin` is code page 1251.
+// A profile of another length puts the antennas at its two ends. The engine's result points
+// belong to the old profile and are dropped.
 void HandOverProfile(ProfileData& edited, std::string_view nameWin, HopModel& model);
 
 }  // namespace vakrel

@@ -256,8 +256,9 @@ TEST_F(MainWindow, MenusAndHints) {
     auto* menu = Find<QMenu>("PopupMenu1");
     QStringList captions;
     for (QAction* action : menu->actions()) captions << action->objectName() + ":" + action->text();
-    EXPECT_EQ(captions, QStringList({QStringLiteral("N5:Исходные данные :"), QStringLiteral("N6:Сохранить изображение"),
-                                     QStringLiteral("N4:О программе")}));
+    EXPECT_EQ(captions, QStringList({QStringLiteral("N5:Исходные данные :"),
+                                     QStringLiteral("N7:Построить профиль по карте высот…"),
+                                     QStringLiteral("N6:Сохранить изображение"), QStringLiteral("N4:О программе")}));
     QStringList inner;
     for (QAction* action : Find<QAction>("N5")->menu()->actions()) inner << action->objectName() + ":" + action->text();
     EXPECT_EQ(inner, QStringList({QStringLiteral("N1:ТТХ  РРС (ТРС)"), QStringLiteral("N2:Профиль"),

@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
 
 #include "buffer_files.h"
@@ -81,6 +83,26 @@ TEST_F(ReportWindow, JoinsTheInputsAndTheResultLinesInOrder) {
     EXPECT_EQ(seam_.dialogs[0].title, "Сохранение результатов расчета  ");
     EXPECT_EQ(seam_.dialogs[0].initialName, "vakrel_w");
     EXPECT_FALSE(dir_.exists("vakrel_w.rez"));
+}
+
+// The window opens showing 40 of the report's lines at once, and the planner may still resize it.
+TEST_F(ReportWindow, OpensShowingFortyLinesAndResizes) {
+    dir_.write("vakrel.rez", "");
+    TForm6 form(model_, seam_);
+    int fortiethBottom = 0, textBottom = 0;
+    QSize resized;
+    QTimer::singleShot(0, &form, [&] {
+        auto* memo = form.findChild<QPlainTextEdit*>("Memo1");
+        ASSERT_GE(memo->document()->blockCount(), 40);
+        fortiethBottom = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(39))).bottom();
+        textBottom = memo->viewport()->height();
+        form.resize(400, 200);
+        resized = form.size();
+        form.close();
+    });
+    form.exec();
+    EXPECT_LT(fortiethBottom, textBottom);  // the 40th line shows whole
+    EXPECT_EQ(resized, QSize(400, 200));
 }
 
 TEST_F(ReportWindow, MissingResultFileStopsWithTheStandardMessage) {

@@ -42,10 +42,10 @@ struct ConditionsEditor : testing::Test {
 
 TEST_F(ConditionsEditor, LayoutAndFixedTexts) {
     form.show();
-    EXPECT_EQ(form.size(), QSize(420, 422));
-    EXPECT_EQ(grid.geometry(), QRect(8, 40, 401, 361));
+    EXPECT_EQ(form.size(), QSize(438, 422));
+    EXPECT_EQ(grid.geometry(), QRect(8, 40, 419, 361));
     EXPECT_EQ(grid.gridRowCount(), 17);
-    EXPECT_EQ(grid.columnWidth(1), 272);
+    EXPECT_EQ(grid.columnWidth(1), 290);
     EXPECT_EQ(grid.cell(1, 4), QStringLiteral("Номер географического района (1..21,0-нетиповой) "));
     EXPECT_EQ(grid.cell(2, 13), QStringLiteral("мсим/м"));
     EXPECT_EQ(grid.cell(3, 3), QStringLiteral("7"));

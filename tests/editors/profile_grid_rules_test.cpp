@@ -147,10 +147,18 @@ TEST(ProfileHandOver, PointsNameLineAndCaption) {
     edited.header[2] = "Label 12 ch:old name";
     edited.points = Points(5);
     edited.points[3].distance = 0;  // point 4 ends the profile
+    model.antennas = {0.5, 1};
+    model.resultPoints[kListA].count = 2;
+    model.resultsLoaded = true;
 
     const std::string name = "\xC8\xEC\xFF";  // "Имя" in code page 1251
     HandOverProfile(edited, name, model);
     ASSERT_EQ(model.pointCount(), 3);
+    // Another length: the antennas at its ends; the results of the old profile gone.
+    EXPECT_EQ(model.antennas.position1, 0);
+    EXPECT_EQ(model.antennas.position2, model.profile.points.back().distance);
+    EXPECT_FALSE(model.resultsLoaded);
+    EXPECT_EQ(model.resultPoints[kListA].count, 0);
     EXPECT_EQ(edited.points.size(), 3u);
     EXPECT_EQ(model.profile.points[2].groundHeight, 102);
     EXPECT_EQ(model.profile.header[2], "Label 12 ch:\x88\xAC\xEF");
@@ -160,8 +168,11 @@ TEST(ProfileHandOver, PointsNameLineAndCaption) {
               "\xE8\xED\xF2\xE5\xF0\xE2\xE0\xEB\xE5: \xC8\xEC\xFF");
 
     edited.header[2] = "short";
+    model.antennas = {0.5, 1};
     HandOverProfile(edited, "x", model);
     EXPECT_EQ(model.profile.header[2], "short       x");
+    EXPECT_EQ(model.antennas.position1, 0.5);  // the same length: the antennas stay
+    EXPECT_EQ(model.antennas.position2, 1);
 }
 
 }  // namespace
