@@ -1,8 +1,8 @@
 #pragma once
 // The dialog of the profile editor's command "Построить по карте высот…": the profile's name,
 // the two ends in degrees (a decimal comma or point) with their sites' names, the elevation
-// rasters (files or a folder), the optional land cover raster, and a preview of the length. One dialog for the run keeps what was
-// typed for the next time.
+// rasters (files or a folder), the optional land cover raster, and a preview of the length. One dialog for the run
+// keeps what was typed for the next time.
 
 #include <QDialog>
 #include <QStringList>

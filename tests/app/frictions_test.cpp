@@ -57,9 +57,10 @@ void BuildFromPictureMenu(Planner& p, const QString& name, const QString& site1,
         auto* dialog = p.windows.form3->findChild<ElevationProfileDialog*>();
         if (!dialog || !dialog->isVisible()) return void(QTimer::singleShot(0, p.windows.form3.get(), fill));
         const std::pair<const char*, QString> fields[] = {
-            {"ProfileName", name}, {"Site1Name", site1}, {"Site2Name", site2}, {"FromLat", "55,3"},
-            {"FromLon", "37.9"}, {"ToLat", "55.34"}, {"ToLon", "38,56"},
-            {"DemPaths", VAKREL_EXAMPLES "/dem/hop_elevation.asc"}};
+            {"ProfileName", name}, {"Site1Name", site1},
+            {"Site2Name", site2},  {"FromLat", "55,3"},
+            {"FromLon", "37.9"},   {"ToLat", "55.34"},
+            {"ToLon", "38,56"},    {"DemPaths", VAKREL_EXAMPLES "/dem/hop_elevation.asc"}};
         for (const auto& [object, text] : fields) field(*dialog, object)->setText(text);
         dialog->findChild<QPushButton*>("Build")->click();
         const auto built = [&p, shownName] {
@@ -86,8 +87,7 @@ void ExpectBuiltProfileNamed(Planner& p, const QString& name) {
 
 // The unit a conditions file line gives after its name ("Вероятность дождей, %....."), or "".
 QString UnitOfLine(const std::string& line) {
-    const QString text =
-        Q(Cp1251ToUtf8(DosToWin(line, WindowsTest::Full, true))).section(QStringLiteral(".."), 0, 0);
+    const QString text = Q(Cp1251ToUtf8(DosToWin(line, WindowsTest::Full, true))).section(QStringLiteral(".."), 0, 0);
     const QString unit = text.section(QStringLiteral(", "), -1);
     return text.contains(QStringLiteral(", ")) && !unit.contains(')') ? unit.trimmed() : QString();
 }

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include <QAction>
 #include <QLabel>
@@ -117,13 +118,14 @@ TEST_F(ElevationCommand, RefusalShowsTheProgramsMessageAndKeepsTheGrid) {
 
 // The program started by this test program, held stopped as soon as it runs, so that it goes on
 // until the progress window's cancel button ends it (no raster makes the program itself wait).
-void HoldChildren(QObject& context) {
+void HoldChildren(QObject& context, const std::shared_ptr<bool>& waiting) {
+    if (!*waiting) return;
     bool held = false;
     for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
         std::ifstream children(task.path() / "children");
         for (pid_t pid; children >> pid; held = true) ::kill(pid, SIGSTOP);
     }
-    if (!held) QTimer::singleShot(1, &context, [&context] { HoldChildren(context); });
+    if (!held) QTimer::singleShot(1, &context, [&context, waiting] { HoldChildren(context, waiting); });
 }
 
 TEST_F(ElevationCommand, CancelEndsTheProgramAndKeepsTheGrid) {
@@ -134,11 +136,14 @@ TEST_F(ElevationCommand, CancelEndsTheProgramAndKeepsTheGrid) {
         [](QProgressDialog& progress) { QTest::keyClick(&progress, Qt::Key_Escape); },
     };
     for (const auto& cancel : cancels) {
-        bool progressShown = false;
-        std::function<void()> cancelWhenShown = [&] {
+        // Both polls end with the command, whatever happened, so that none outlives its row.
+        const auto waiting = std::make_shared<bool>(true);
+        const auto progressShown = std::make_shared<bool>(false);
+        std::function<void()> cancelWhenShown = [&, waiting, progressShown] {
+            if (!*waiting) return;
             auto* progress = form.findChild<QProgressDialog*>("ProfileBuilderProgress");
             if (progress && progress->isVisible()) {
-                progressShown = true;
+                *progressShown = true;
                 cancel(*progress);
             } else {
                 QTimer::singleShot(50, &form, cancelWhenShown);
@@ -146,11 +151,12 @@ TEST_F(ElevationCommand, CancelEndsTheProgramAndKeepsTheGrid) {
         };
         Command([&](QDialog& dialog) {
             Fill(dialog, kHop);
-            HoldChildren(form);
+            HoldChildren(form, waiting);
             QTimer::singleShot(50, &form, cancelWhenShown);
             Build(dialog);
         });
-        EXPECT_TRUE(progressShown);
+        *waiting = false;
+        EXPECT_TRUE(*progressShown);
         EXPECT_TRUE(set.errors().empty());
         EXPECT_EQ(Rows(), before);
     }
