@@ -16,7 +16,7 @@ namespace vakrel {
 namespace {
 
 QString ResultFileIn(const QString& workingDirectory) {
-    return QDir(workingDirectory).filePath(QString::fromLatin1(kResultFile));
+    return QString::fromStdString(InFolder(workingDirectory.toStdString(), kResultFile));
 }
 
 // Removes the result file of an earlier run; one that is not there is fine.

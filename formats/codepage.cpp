@@ -182,4 +182,23 @@ std::string Utf8ToCp1251(std::string_view text, char replacement) { return FromU
 std::string Cp866ToUtf8(std::string_view text) { return ToUtf8(text, kCp866Upper); }
 std::string Utf8ToCp866(std::string_view text) { return FromUtf8(text, kCp866Upper, '?'); }
 
+std::size_t Utf8CharacterLength(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length == 0 || at + length > text.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k)
+        if ((byte(k) & 0xC0) != 0x80) return 0;
+    // The second byte bounds of E0, ED, F0 and F4.
+    if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) > 0x9F) || (lead == 0xF0 && byte(1) < 0x90) ||
+        (lead == 0xF4 && byte(1) > 0x8F))
+        return 0;
+    return length;
+}
+
 }  // namespace vakrel

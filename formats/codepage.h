@@ -32,6 +32,10 @@ std::string Utf8ToCp1251(std::string_view text, char replacement = '?');
 // Code page 866 -> UTF-8 for every byte (box drawing included), and UTF-8 -> 866 for the
 // engine's own texts; characters code page 866 cannot hold become '?'.
 std::string Cp866ToUtf8(std::string_view text);
+
+// The length of the well-formed UTF-8 character at text[at] (no overlong form, no surrogate,
+// nothing above U+10FFFF), or 0 when none starts there.
+std::size_t Utf8CharacterLength(std::string_view text, std::size_t at);
 std::string Utf8ToCp866(std::string_view text);
 
 }  // namespace vakrel

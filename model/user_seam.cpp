@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <filesystem>
 
+#include "codepage.h"
 #include "io_error.h"
 
 namespace vakrel {
@@ -34,30 +35,10 @@ QString IoErrorText(const IoError& error, const std::string& workingDirectory) {
     return text;
 }
 
-namespace {
-
-// The length of the valid UTF-8 sequence at the start of `bytes`; 0 when it is not one.
-std::size_t Utf8SequenceLength(std::string_view bytes) {
-    const auto lead = static_cast<unsigned char>(bytes[0]);
-    if (lead < 0x80) return 1;
-    const std::size_t length = lead >= 0xF5 ? 0 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || bytes.size() < length) return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) return 0;
-    const auto second = static_cast<unsigned char>(bytes[1]);
-    // Overlong forms, UTF-16 surrogates and code points above U+10FFFF.
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90) ||
-        (lead == 0xF4 && second > 0x8F))
-        return 0;
-    return length;
-}
-
-}  // namespace
-
 QString ReadableBytes(std::string_view bytes) {
     QString shown;
     while (!bytes.empty()) {
-        const std::size_t length = Utf8SequenceLength(bytes);
+        const std::size_t length = Utf8CharacterLength(bytes, 0);
         if (length == 0) {
             const auto byte = static_cast<unsigned char>(bytes[0]);
             shown += QStringLiteral("\\x") + QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
