@@ -6,6 +6,7 @@
 
 #include "engine_launch.h"
 #include "folder_lock.h"
+#include "hop_verdict.h"
 #include "profile_plot.h"
 
 class QAction;
@@ -45,6 +46,11 @@ public:
     void ModelChanged();
     // The picture as last drawn.
     const QImage& picture() const;
+    // The engine's calculation for the placement on the screen, shown in the verdict strip.
+    // Every change of the hop asks for it anew, after the picture: UpdateVerdict runs once the
+    // events already waiting (the picture's repaint among them) are done.
+    const HopVerdict& verdict() const { return verdict_; }
+    void UpdateVerdict();
     // The calculate button back to its first state: disabled, "Расч", calculation pending.
     void InvalidateCalculation();
 
@@ -121,6 +127,11 @@ private:
     // user closed the box (the window stays empty).
     bool TakeWorkingFolder();
     void SetViewOnly();
+    // Asks for UpdateVerdict once the waiting events are done; many asks before it runs make one.
+    void ScheduleVerdict();
+    // The strip's text, cut with an ellipsis to the strip's width; the whole text is its tooltip.
+    void ShowStripText(const QString& text);
+    void FitStripText();
     // Tells the user that a write left `leftOut` profile points out of `fileName`.
     void TellLeftOut(int leftOut, const char* fileName);
 
@@ -133,10 +144,13 @@ private:
     FolderLock folderLock_;
     PlotOptions plotOptions_;  // the scale and its level lines, cycled by clicks on the picture
     EngineRun engine_;         // the engine started by the last "Расч"
+    HopVerdict verdict_;       // the calculation for the placement on the screen
+    bool verdictScheduled_ = false;
 
     QLabel* Label1;  // the profile caption across the top
     QFrame* Bevel1;  // the frame around the picture
     ProfileView* Image1;
+    QLabel* Panel1;        // the verdict strip above the controls
     QLabel* Label2;        // "Управление положением антенн"
     QLabel* Label3;        // "- Aнт1 -"
     QLabel* Label4;        // "- Aнт2 -"

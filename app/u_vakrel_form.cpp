@@ -84,6 +84,11 @@ void TForm1::CreateControls() {
     Image1->setToolTip(QStringLiteral("Левая кнопка мыши - разметка, правая - исходные данные"));
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
 
+    Panel1 = MakeLabel(this, "Panel1", QString());
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Panel1->setIndent(4);
+
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Управление положением антенн"));
     Label3 = MakeLabel(this, "Label3", QStringLiteral("- Aнт1 -"));  // a Latin A
     Label4 = MakeLabel(this, "Label4", QStringLiteral("- Aнт2 -"));
