@@ -11,6 +11,8 @@
 #include <climits>
 
 #include "antenna_units.h"
+#include "code_reference.h"
+#include "cursor_readout.h"
 #include "editor_support.h"
 #include "hop_model.h"
 #include "io_error.h"
@@ -171,7 +173,7 @@ void TForm1::DrawProfile() {
         Image1->update();
         return;
     }
-    vakrel::DrawProfile(model_, plotOptions_, Image1->image(), LocaleSeparator());
+    plot_ = vakrel::DrawProfile(model_, plotOptions_, Image1->image(), LocaleSeparator());
     Image1->update();
 }
 
@@ -193,7 +195,35 @@ void TForm1::UpdateVerdict() {
     verdictScheduled_ = false;
     if (!workingSetLoaded_) return;
     verdict_ = CalculateHopVerdict(model_);
-    ShowStripText(VerdictStripText(verdict_));
+    ShowStrip();
+}
+
+void TForm1::ShowStrip() {
+    QString text;
+    if (pointerColumn_ && plot_.drawn) {
+        const PlotMapping& map = plot_.mapping;
+        const double xKm = static_cast<double>((static_cast<long double>(*pointerColumn_) - map.left) / map.kx);
+        text = CursorReadout(model_, verdict_, objectNames_, xKm);
+    }
+    ShowStripText(text.isEmpty() ? VerdictStripText(verdict_) : text);
+}
+
+void TForm1::PointerMoved(QPoint at) {
+    if (!workingSetLoaded_) return;
+    if (!pointerColumn_) {
+        try {
+            objectNames_ = ObjectCodeNames(ReadCodeReference(InFolder(model_.workingDirectory, kObjectCodesText)));
+        } catch (const IoError&) {
+            objectNames_.clear();  // the codes are shown by number
+        }
+    }
+    pointerColumn_ = at.x();
+    ShowStrip();
+}
+
+void TForm1::PointerLeft() {
+    pointerColumn_.reset();
+    if (workingSetLoaded_) ShowStrip();
 }
 
 void TForm1::ShowStripText(const QString& text) {

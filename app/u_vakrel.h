@@ -3,6 +3,9 @@
 
 #include <QString>
 #include <QWidget>
+#include <map>
+#include <optional>
+#include <string>
 
 #include "engine_launch.h"
 #include "folder_lock.h"
@@ -132,6 +135,11 @@ private:
     // The strip's text, cut with an ellipsis to the strip's width; the whole text is its tooltip.
     void ShowStripText(const QString& text);
     void FitStripText();
+    // The strip's text: the readout of the point under the pointer while it is over the picture,
+    // otherwise the verdict.
+    void ShowStrip();
+    void PointerMoved(QPoint at);
+    void PointerLeft();
     // Tells the user that a write left `leftOut` profile points out of `fileName`.
     void TellLeftOut(int leftOut, const char* fileName);
 
@@ -146,6 +154,9 @@ private:
     EngineRun engine_;         // the engine started by the last "Расч"
     HopVerdict verdict_;       // the calculation for the placement on the screen
     bool verdictScheduled_ = false;
+    ProfilePlot plot_;                        // what the last drawing left: its mapping to read distances
+    std::optional<int> pointerColumn_;        // the picture's column under the pointer, while it is there
+    std::map<int, std::string> objectNames_;  // the object codes' names of prf.tip, read as the pointer comes
 
     QLabel* Label1;  // the profile caption across the top
     QFrame* Bevel1;  // the frame around the picture

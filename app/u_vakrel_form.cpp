@@ -149,6 +149,8 @@ void TForm1::CreateControls() {
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(Image1, &ProfileView::clicked, this, &TForm1::Image1Click);
+    connect(Image1, &ProfileView::pointerMoved, this, &TForm1::PointerMoved);
+    connect(Image1, &ProfileView::pointerLeft, this, &TForm1::PointerLeft);
     connect(Image1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopUp(PopupMenu1, Image1, at); });
     connect(UpDown1, &UpDown::clicked, this, &TForm1::UpDown1Click);

@@ -25,6 +25,23 @@ std::vector<std::string> ReadCodeReference(const std::string& path) {
     return lines;
 }
 
+std::map<int, std::string> ObjectCodeNames(const std::vector<std::string>& lines) {
+    std::map<int, std::string> names;
+    for (const std::string& line : lines) {
+        std::size_t at = line.find_first_not_of(' ');
+        if (at == std::string::npos) continue;
+        int code = 0, digits = 0;
+        for (; at < line.size() && line[at] >= '0' && line[at] <= '9' && digits < 4; ++at, ++digits)
+            code = code * 10 + (line[at] - '0');
+        if (digits == 0 || digits > 3 || code > 255 || at >= line.size() || line[at] != ' ') continue;
+        const std::size_t begin = line.find_first_not_of(' ', at);
+        if (begin == std::string::npos) continue;
+        const std::size_t end = line.find("  ", begin);
+        names.emplace(code, line.substr(begin, end == std::string::npos ? std::string::npos : end - begin));
+    }
+    return names;
+}
+
 CodeReferenceWindow::CodeReferenceWindow(const QString& objectName, const QString& caption, std::string fileName,
                                          const std::string& workingDirectory, UserSeam& seam)
     : fileName_(std::move(fileName)), workingDirectory_(workingDirectory), seam_(seam) {

@@ -3,6 +3,7 @@
 // fixed-pitch text box, read afresh each time the window is shown.
 
 #include <QDialog>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ inline constexpr std::size_t kReferenceLineWidth = 76;
 // DosToWin (no already-Windows test, box-drawing characters blanked), cut to 76 characters.
 // Throws IoError, with kTooManyLinesMessage for a text of more than kMaxShownLines lines.
 std::vector<std::string> ReadCodeReference(const std::string& path);
+
+// The names the object codes' reference text (prf.tip) gives its codes, code page 1251: a line
+// that starts, after blanks, with a code 0-255 and a blank names that code with the words after
+// it, up to the first two blanks in a row (the colour column follows).
+std::map<int, std::string> ObjectCodeNames(const std::vector<std::string>& lines);
 
 class CodeReferenceWindow : public QDialog {
     Q_OBJECT

@@ -9,11 +9,16 @@
 #include <QLabel>
 #include <QThread>
 
+#include <QMouseEvent>
+
 #include "codepage.h"
+#include "cursor_readout.h"
 #include "hop_verdict.h"
 #include "planner.h"
+#include "profile_view.h"
 #include "rez_lines.h"
 #include "updown.h"
+#include "verdict_strip.h"
 
 namespace vakrel {
 namespace {
@@ -80,6 +85,44 @@ TEST(VerdictStrip, EqualsTheEnginesReportForEveryExampleSet) {
             EXPECT_NE(strip.find(part), std::string::npos) << part << " not in " << strip;
         EXPECT_EQ(strip.find("P.530 выполнен") != std::string::npos, FieldOf(rez, 221) == "1.000") << strip;
     }
+}
+
+// The bundled hop, 42 km: at 3.1 km a settlement of 12 m (code 3 on 2.0-4.0 km), named by prf.tip.
+TEST(VerdictStrip, ReadsThePointUnderThePointer) {
+    Planner p;
+    p.dir.write("prf.tip", Example("prf.tip"));
+    p.Start();
+    QCoreApplication::processEvents();
+    auto* strip = p.main().findChild<QLabel*>("Panel1");
+    auto* view = p.main().findChild<ProfileView*>("Image1");
+    const double kx = view->width() / 42.0;
+    auto moveTo = [&](int column) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(column, 100), view->mapToGlobal(QPointF(column, 100)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &move);
+        return strip->toolTip().toStdString();
+    };
+    const int column = static_cast<int>(3.1 * kx);
+    const std::string readout = moveTo(column);
+    EXPECT_EQ(readout.rfind(Printf("%.2f км | земля ", column / kx), 0), 0u) << readout;
+    EXPECT_NE(readout.find("| застройка: поселок, город 12.0 м | просвет "), std::string::npos) << readout;
+    EXPECT_NE(moveTo(static_cast<int>(1.1 * kx)).find("| без объектов |"), std::string::npos);
+
+    // At the critical points the readout gives the clearances the report gives.
+    const HopVerdict& verdict = p.main().verdict();
+    const MinimumKResult& m = verdict.result.minimumK;
+    EXPECT_NE(CursorReadout(p.model, verdict, {}, verdict.result.geometry.critical.distanceKm)
+                  .toStdString()
+                  .find(Printf("просвет %.2f F1 при k,", m.medianInF1)),
+              std::string::npos);
+    EXPECT_NE(CursorReadout(p.model, verdict, {}, m.geometry.critical.distanceKm)
+                  .toStdString()
+                  .find(Printf("%.2f F1 при k_e", m.minimumInF1)),
+              std::string::npos);
+
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(view, &leave);
+    EXPECT_EQ(strip->toolTip(), VerdictStripText(verdict));
 }
 
 }  // namespace
