@@ -114,6 +114,7 @@ void TForm1::Button3Click() {
         reloaded.antennas.position1 = 0;
         reloaded.antennas.position2 = ProfileLength(reloaded);
         LoadWorkingStation(reloaded);
+        reloaded.DropResults();
     } catch (const IoError& error) {
         ShowIoError(error);
         return;
@@ -155,6 +156,7 @@ void TForm1::Button2Click() {
             return;
         }
         model_.launchPending = false;
+        model_.DropResults();
         Button2->setText(QStringLiteral("Рез"));
         Button2->setToolTip(QStringLiteral("Результаты"));
         return;

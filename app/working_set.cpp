@@ -33,7 +33,7 @@ void LoadWorkingFiles(HopModel& model, const std::string& directory) {
     model.antennas.position1 = 0;
     model.antennas.position2 = model.profile.points.empty() ? 0 : model.profile.points.back().distance;
     model.launchPending = true;
-    model.resultsLoaded = false;
+    model.DropResults();
 }
 
 QString ProfileCaption(const ProfileData& profile) {

@@ -25,8 +25,7 @@ void HandOverProfile(ProfileData& edited, std::string_view nameWin, HopModel& mo
     const auto length = [](const std::vector<ProfilePoint>& p) { return p.empty() ? 0.0 : p.back().distance; };
     if (length(points) != length(model.profile.points)) model.antennas = {0, length(points)};
     model.profile.points = points;
-    model.resultPoints = {};
-    model.resultsLoaded = false;
+    model.DropResults();
 
     std::string label = edited.header[2].substr(0, kNameLabelColumns);
     label.resize(kNameLabelColumns, ' ');

@@ -44,6 +44,13 @@ struct HopModel {
 
     std::string workingDirectory;  // where the working files live
 
+    // The results of an engine run belong to its profile and placement: gone with a new profile
+    // and with a new run.
+    void DropResults() {
+        resultPoints = {};
+        resultsLoaded = false;
+    }
+
     int pointCount() const { return static_cast<int>(profile.points.size()); }
     double stationParam(int number) const { return station.params[number - 1]; }
     double& stationParam(int number) { return station.params[number - 1]; }

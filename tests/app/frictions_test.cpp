@@ -134,6 +134,18 @@ const Row kRows[] = {
          EXPECT_FALSE(p.model.resultsLoaded);
          EXPECT_EQ(p.model.resultPoints[kListB].count, 0);
      }},
+    {"Open and a new run drop the old results",
+     [](Planner& p) {
+         p.Start();
+         for (const char* button : {"Button3", "Button2"}) {
+             p.model.resultPoints[kListB].count = 1;
+             p.model.resultsLoaded = true;
+             if (std::string(button) == "Button2") p.button("Button4").click();
+             p.button(button).click();
+             EXPECT_FALSE(p.model.resultsLoaded) << button;
+             EXPECT_EQ(p.model.resultPoints[kListB].count, 0) << button;
+         }
+     }},
     {"example set laid out in a folder typed new, its parents made too",
      [](Planner& p) {
          std::filesystem::create_directory(p.dir.file("empty"));
