@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "engine_launch.h"
 #include "folder_lock.h"
@@ -45,6 +46,9 @@ public:
     void ModelChanged();
     // The picture as last drawn.
     const QImage& picture() const;
+    // The picture for the printed report: drawn anew at the size of the window's picture, as
+    // the window shows it but always with the scale. Null before a working set is loaded.
+    QImage ReportPicture() const;
     // The calculate button back to its first state: disabled, "Расч", calculation pending.
     void InvalidateCalculation();
 
@@ -80,6 +84,8 @@ public:
     void N4Click();       // About
     void N6Click();       // save the picture as a bitmap
     void N7Click();       // the profile editor, building a profile from elevation rasters
+    void N8Click();       // the hop at minimum k over the picture, on or off as the item is ticked
+    void N9Click();       // the legend of the picture
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -132,7 +138,9 @@ private:
     bool viewOnly_ = false;
     FolderLock folderLock_;
     PlotOptions plotOptions_;  // the scale and its level lines, cycled by clicks on the picture
-    EngineRun engine_;         // the engine started by the last "Расч"
+    // The hop at minimum k from the engine's last calculation; empty until one has given it.
+    std::optional<MinimumKOverlay> minimumK_;
+    EngineRun engine_;  // the engine started by the last "Расч"
 
     QLabel* Label1;  // the profile caption across the top
     QFrame* Bevel1;  // the frame around the picture

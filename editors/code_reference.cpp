@@ -25,6 +25,33 @@ std::vector<std::string> ReadCodeReference(const std::string& path) {
     return lines;
 }
 
+std::array<QString, 8> ObjectCodeNames(const std::string& workingDirectory) {
+    std::array<QString, 8> names;
+    std::vector<std::string> lines;
+    try {
+        lines = ReadCodeReference(InFolder(workingDirectory, kObjectCodesText));
+    } catch (const IoError&) {
+        return names;
+    }
+    for (const std::string& line : lines) {
+        const std::size_t codeFrom = line.find_first_not_of(' ');
+        if (codeFrom == std::string::npos) continue;
+        const std::size_t codeTo = line.find(' ', codeFrom);
+        if (codeTo == std::string::npos || codeTo - codeFrom != 1) continue;
+        const char digit = line[codeFrom];
+        if (digit < '1' || digit > '8') continue;
+        const std::size_t nameFrom = line.find_first_not_of(' ', codeTo);
+        if (nameFrom == std::string::npos) continue;
+        const std::size_t nameTo = line.find("  ", nameFrom);
+        QString& name = names[static_cast<std::size_t>(digit - '1')];
+        if (name.isEmpty())
+            name = QString::fromStdString(
+                       Cp1251ToUtf8(line.substr(nameFrom, nameTo == std::string::npos ? nameTo : nameTo - nameFrom)))
+                       .trimmed();
+    }
+    return names;
+}
+
 CodeReferenceWindow::CodeReferenceWindow(const QString& objectName, const QString& caption, std::string fileName,
                                          const std::string& workingDirectory, UserSeam& seam)
     : fileName_(std::move(fileName)), workingDirectory_(workingDirectory), seam_(seam) {

@@ -3,6 +3,8 @@
 // fixed-pitch text box, read afresh each time the window is shown.
 
 #include <QDialog>
+#include <QString>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,12 @@ inline constexpr std::size_t kReferenceLineWidth = 76;
 // DosToWin (no already-Windows test, box-drawing characters blanked), cut to 76 characters.
 // Throws IoError, with kTooManyLinesMessage for a text of more than kMaxShownLines lines.
 std::vector<std::string> ReadCodeReference(const std::string& path);
+
+// The names of object codes 1 to 8 as the working folder's code reference prf.tip gives them:
+// element i names code i + 1. A line of its table starts with the code alone (blanks before
+// it), then the name, which ends where two blanks follow it; the first line of a code counts.
+// A code the text does not name, or every code when the file cannot be read, has an empty name.
+std::array<QString, 8> ObjectCodeNames(const std::string& workingDirectory);
 
 class CodeReferenceWindow : public QDialog {
     Q_OBJECT
