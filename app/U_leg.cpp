@@ -50,7 +50,7 @@ TForm9::TForm9(HopModel& model, UserSeam&) : model_(model), PaintBox1(new Legend
 
 void TForm9::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        entries_ = PictureLegend(ObjectCodeNames(model_.workingDirectory));
+        entries_ = PictureLegend(ReadObjectCodeNames(model_.workingDirectory));
         PaintBox1->setLegend(entries_);
         setFixedSize(PaintBox1->size());
         if (const QScreen* screen = QGuiApplication::primaryScreen())

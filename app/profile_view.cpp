@@ -11,6 +11,7 @@ namespace vakrel {
 ProfileView::ProfileView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // the picture covers the whole control
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);  // the verdict strip follows the pointer without a button held
 }
 
 void ProfileView::FitImage() {
@@ -61,6 +62,16 @@ void ProfileView::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     if (click) emit clicked();
     QWidget::mouseReleaseEvent(event);
+}
+
+void ProfileView::mouseMoveEvent(QMouseEvent* event) {
+    emit pointerMoved(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void ProfileView::leaveEvent(QEvent* event) {
+    emit pointerLeft();
+    QWidget::leaveEvent(event);
 }
 
 }  // namespace vakrel

@@ -11,6 +11,8 @@
 #include <climits>
 
 #include "antenna_units.h"
+#include "code_reference.h"
+#include "cursor_readout.h"
 #include "editor_support.h"
 #include "hop_model.h"
 #include "io_error.h"
@@ -19,10 +21,20 @@
 #include "profile_view.h"
 #include "updown.h"
 #include "user_seam.h"
+#include "verdict_strip.h"
 #include "working_folder.h"
 #include "working_set.h"
 
 namespace vakrel {
+
+namespace {
+
+// The verdict strip between the picture's frame and the controls: its height, and the room the
+// frame gives up for it (the strip and a gap of 2 pixels).
+constexpr int kStripHeight = 18;
+constexpr int kStripRoom = kStripHeight + 2;
+
+}  // namespace
 
 TForm1::TForm1(HopModel& model, UserSeam& seam) : model_(model), seam_(seam) {
     setObjectName(QStringLiteral("TForm1"));
@@ -105,6 +117,7 @@ void TForm1::LoadWorkingSet() {
     plotOptions_.scaleShown = plotOptions_.curvedLevels = false;  // the minimum k stays as its item is ticked
     workingSetLoaded_ = true;
     FormResize();
+    ScheduleVerdict();
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -125,9 +138,11 @@ void TForm1::LayOutControls() {
     auto w = [](const QWidget* control) { return control->width(); };
 
     Label1->setGeometry(0, 0, CW, Label1->sizeHint().height());
-    Bevel1->setGeometry(8, 16, std::max(CW - 16, 0), std::max(CH - 70, 0));
+    Bevel1->setGeometry(8, 16, std::max(CW - 16, 0), std::max(CH - 70 - kStripRoom, 0));
     Image1->setGeometry(Bevel1->x() + 4, Bevel1->y() + 4, std::max(Bevel1->width() - 8, 0),
                         std::max(Bevel1->height() - 8, 0));
+    Panel1->setGeometry(8, CH - 54 - kStripHeight, std::max(CW - 16, 0), kStripHeight);
+    FitStripText();
     // Left of the middle: antenna 1. Right of it: antenna 2.
     const int left3 = w(UpDown3) + 24 + w(Label3);
     const int right4 = w(UpDown4) + 24 + w(Label4);
@@ -158,7 +173,8 @@ void TForm1::DrawProfile() {
         Image1->update();
         return;
     }
-    vakrel::DrawProfile(model_, plotOptions_, Image1->image(), LocaleSeparator(), minimumK_ ? &*minimumK_ : nullptr);
+    plot_ = vakrel::DrawProfile(model_, plotOptions_, Image1->image(), LocaleSeparator(),
+                                minimumK_ ? &*minimumK_ : nullptr);
     Image1->update();
 }
 
@@ -174,6 +190,60 @@ QImage TForm1::ReportPicture() const {
 void TForm1::ModelChanged() {
     DrawProfile();
     InvalidateCalculation();
+    ScheduleVerdict();
+}
+
+void TForm1::ScheduleVerdict() {
+    if (verdictScheduled_) return;
+    verdictScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (verdictScheduled_) UpdateVerdict();
+    });
+}
+
+void TForm1::UpdateVerdict() {
+    verdictScheduled_ = false;
+    if (!workingSetLoaded_) return;
+    verdict_ = CalculateHopVerdict(model_);
+    ShowStrip();
+}
+
+void TForm1::ShowStrip() {
+    QString text;
+    if (pointerColumn_ && plot_.drawn) {
+        const PlotMapping& map = plot_.mapping;
+        const double xKm = static_cast<double>((static_cast<long double>(*pointerColumn_) - map.left) / map.kx);
+        text = CursorReadout(model_, verdict_, objectNames_, xKm);
+    }
+    ShowStripText(text.isEmpty() ? VerdictStripText(verdict_) : text);
+}
+
+void TForm1::PointerMoved(QPoint at) {
+    if (!workingSetLoaded_) return;
+    if (!pointerColumn_) {
+        try {
+            objectNames_ = ObjectCodeNames(ReadCodeReference(InFolder(model_.workingDirectory, kObjectCodesText)));
+        } catch (const IoError&) {
+            objectNames_.clear();  // the codes are shown by number
+        }
+    }
+    pointerColumn_ = at.x();
+    ShowStrip();
+}
+
+void TForm1::PointerLeft() {
+    pointerColumn_.reset();
+    if (workingSetLoaded_) ShowStrip();
+}
+
+void TForm1::ShowStripText(const QString& text) {
+    Panel1->setToolTip(text);
+    FitStripText();
+}
+
+void TForm1::FitStripText() {
+    const int room = Panel1->contentsRect().width() - 2 * Panel1->indent();
+    Panel1->setText(Panel1->fontMetrics().elidedText(Panel1->toolTip(), Qt::ElideRight, std::max(room, 0)));
 }
 
 const QImage& TForm1::picture() const { return Image1->image(); }

@@ -3,10 +3,13 @@
 
 #include <QString>
 #include <QWidget>
+#include <map>
 #include <optional>
+#include <string>
 
 #include "engine_launch.h"
 #include "folder_lock.h"
+#include "hop_verdict.h"
 #include "profile_plot.h"
 
 class QAction;
@@ -49,6 +52,11 @@ public:
     // The picture for the printed report: drawn anew at the size of the window's picture, as
     // the window shows it but always with the scale. Null before a working set is loaded.
     QImage ReportPicture() const;
+    // The engine's calculation for the placement on the screen, shown in the verdict strip.
+    // Every change of the hop asks for it anew, after the picture: UpdateVerdict runs once the
+    // events already waiting (the picture's repaint among them) are done.
+    const HopVerdict& verdict() const { return verdict_; }
+    void UpdateVerdict();
     // The calculate button back to its first state: disabled, "Расч", calculation pending.
     void InvalidateCalculation();
 
@@ -127,6 +135,16 @@ private:
     // user closed the box (the window stays empty).
     bool TakeWorkingFolder();
     void SetViewOnly();
+    // Asks for UpdateVerdict once the waiting events are done; many asks before it runs make one.
+    void ScheduleVerdict();
+    // The strip's text, cut with an ellipsis to the strip's width; the whole text is its tooltip.
+    void ShowStripText(const QString& text);
+    void FitStripText();
+    // The strip's text: the readout of the point under the pointer while it is over the picture,
+    // otherwise the verdict.
+    void ShowStrip();
+    void PointerMoved(QPoint at);
+    void PointerLeft();
     // Tells the user that a write left `leftOut` profile points out of `fileName`.
     void TellLeftOut(int leftOut, const char* fileName);
 
@@ -140,11 +158,17 @@ private:
     PlotOptions plotOptions_;  // the scale and its level lines, cycled by clicks on the picture
     // The hop at minimum k from the engine's last calculation; empty until one has given it.
     std::optional<MinimumKOverlay> minimumK_;
-    EngineRun engine_;  // the engine started by the last "Расч"
+    EngineRun engine_;    // the engine started by the last "Расч"
+    HopVerdict verdict_;  // the calculation for the placement on the screen
+    bool verdictScheduled_ = false;
+    ProfilePlot plot_;                        // what the last drawing left: its mapping to read distances
+    std::optional<int> pointerColumn_;        // the picture's column under the pointer, while it is there
+    std::map<int, std::string> objectNames_;  // the object codes' names of prf.tip, read as the pointer comes
 
     QLabel* Label1;  // the profile caption across the top
     QFrame* Bevel1;  // the frame around the picture
     ProfileView* Image1;
+    QLabel* Panel1;        // the verdict strip above the controls
     QLabel* Label2;        // "Управление положением антенн"
     QLabel* Label3;        // "- Aнт1 -"
     QLabel* Label4;        // "- Aнт2 -"

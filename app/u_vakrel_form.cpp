@@ -84,6 +84,11 @@ void TForm1::CreateControls() {
     Image1->setToolTip(QStringLiteral("Левая кнопка мыши - разметка, правая - исходные данные"));
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
 
+    Panel1 = MakeLabel(this, "Panel1", QString());
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Panel1->setIndent(4);
+
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Управление положением антенн"));
     Label3 = MakeLabel(this, "Label3", QStringLiteral("- Aнт1 -"));  // a Latin A
     Label4 = MakeLabel(this, "Label4", QStringLiteral("- Aнт2 -"));
@@ -146,6 +151,8 @@ void TForm1::CreateControls() {
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(Image1, &ProfileView::clicked, this, &TForm1::Image1Click);
+    connect(Image1, &ProfileView::pointerMoved, this, &TForm1::PointerMoved);
+    connect(Image1, &ProfileView::pointerLeft, this, &TForm1::PointerLeft);
     connect(Image1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopUp(PopupMenu1, Image1, at); });
     connect(UpDown1, &UpDown::clicked, this, &TForm1::UpDown1Click);

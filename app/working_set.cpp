@@ -18,8 +18,8 @@ void LoadWorkingStation(HopModel& model) {
 }
 
 void LoadWorkingConditions(HopModel& model) {
-    model.refraction =
-        RefractionFromConditions(LoadConditionsFile(InFolder(model.workingDirectory, kWorkingConditions)).params);
+    model.conditions = LoadConditionsFile(InFolder(model.workingDirectory, kWorkingConditions));
+    model.refraction = RefractionFromConditions(model.conditions.params);
     DeriveModelEarthRadius(model);
 }
 

@@ -17,9 +17,9 @@ struct ProfileData;
 void LoadWorkingProfile(HopModel& model);
 // The station lines and values; the antenna heights and the working frequency are among them.
 void LoadWorkingStation(HopModel& model);
-// Month (line 17), region (line 18), refraction gradient (line 23) and refraction coefficient
-// (line 30) of the conditions file, read as the engine reads them, then the effective earth
-// radius: the same files give the same earth whether or not the conditions editor ran before.
+// The conditions file as the engine reads it, its month (line 17), region (line 18), refraction
+// gradient (line 23) and refraction coefficient (line 30) as the refraction data, then the
+// effective earth radius: the same files give the same earth whether or not the conditions editor ran before.
 void LoadWorkingConditions(HopModel& model);
 // The effective earth radius from the model's refraction data; may set month and gradient.
 void DeriveModelEarthRadius(HopModel& model);

@@ -1,13 +1,15 @@
 // The profile plot: one drawing of a 1000-point profile with every object code, the scale on
 // with curved level lines, into a 1920 × 1080 picture, beside a plain fill of that picture; the
 // same for profiles of absurd heights and distances; and one click on a spin control of the main
-// window, from the handler to the new picture on the widget.
+// window, from the handler to the new picture on the widget, and on a 1000-point hop also to the
+// verdict strip's new calculation.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -15,9 +17,11 @@
 #include <vector>
 
 #include "hop_model.h"
+#include "profile_file.h"
 #include "profile_plot.h"
 #include "profile_view.h"
 #include "qt_user_seam.h"
+#include "text_file.h"
 #include "u_vakrel.h"
 #include "updown.h"
 
@@ -166,6 +170,60 @@ void BM_SpinClickToPicture(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SpinClickToPicture)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The main window at 1920 × 1080 on a working folder whose profile is the 1000-point hop, with
+// the example's station and conditions.
+class ThousandPointWindow {
+public:
+    ThousandPointWindow() {
+        const std::string dir = folder_.path().toStdString();
+        vakrel::ProfileData profile = vakrel::ReadProfileFile(VAKREL_EXAMPLES "/prf.idn");
+        profile.points = ThousandPointHop().profile.points;
+        vakrel::WriteFileAtomically(dir + "/prf.idn", vakrel::FormatProfileEditorLayout(profile));
+        for (const char* name : {"/ttx.idn", "/rrv.idn"})
+            vakrel::WriteFileAtomically(dir + name, vakrel::ReadFileBytes(std::string(VAKREL_EXAMPLES) + name));
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder_.path());
+        form_.resize(1920, 1080);
+        form_.show();
+        form_.FormActivate();
+        QDir::setCurrent(previous);
+    }
+    vakrel::TForm1& form() { return form_; }
+    vakrel::UpDown* control() { return form_.findChild<vakrel::UpDown*>(QStringLiteral("UpDown2")); }
+    vakrel::ProfileView* picture() { return form_.findChild<vakrel::ProfileView*>(QStringLiteral("Image1")); }
+
+private:
+    QTemporaryDir folder_;
+    vakrel::HopModel model_;
+    vakrel::QtUserSeam seam_;
+    vakrel::TForm1 form_{model_, seam_};
+};
+
+// A click of antenna 2's height on the 1000-point hop: to the new picture on the widget, and
+// to the verdict strip's new calculation after it.
+void BM_SpinClickToPicture1000(benchmark::State& state, bool strip) {
+    ThousandPointWindow window;
+    bool up = true;
+    for (auto _ : state) {
+        if (up)
+            window.control()->stepUp();
+        else
+            window.control()->stepDown();
+        up = !up;
+        window.picture()->repaint();
+        if (strip) window.form().UpdateVerdict();
+    }
+    if (!window.form().verdict().calculated()) state.SkipWithError("the hop was not calculated");
+}
+BENCHMARK_CAPTURE(BM_SpinClickToPicture1000, picture, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK_CAPTURE(BM_SpinClickToPicture1000, and_strip, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 }  // namespace
 

@@ -9,18 +9,23 @@ namespace vakrel {
 
 std::string PrepareBufferStation(const HopModel& model) { return FormatStationFile(model.station); }
 
+LaidOutCut LayOutCut(const HopModel& model, ProfileLayout layout) {
+    LaidOutCut laidOut{CutBetweenAntennas(model), 0, {}};
+    laidOut.leftOut = LeaveOutCollapsedPoints(laidOut.cut);
+    laidOut.bytes = layout == ProfileLayout::Buffer ? FormatProfileBufferLayout(laidOut.cut)
+                                                    : FormatProfileCompactLayout(laidOut.cut);
+    return laidOut;
+}
+
 int WriteCutWithStation(const HopModel& model, ProfileLayout layout, const char* profileName, const char* stationName) {
     const std::string profilePath = InFolder(model.workingDirectory, profileName);
     const std::string stationPath = InFolder(model.workingDirectory, stationName);
-    ProfileData cut = CutBetweenAntennas(model);
-    const int leftOut = LeaveOutCollapsedPoints(cut);
-    std::string profile =
-        layout == ProfileLayout::Buffer ? FormatProfileBufferLayout(cut) : FormatProfileCompactLayout(cut);
-    CheckProfileReadsBack(profile, cut, layout, profilePath);
+    LaidOutCut profile = LayOutCut(model, layout);
+    CheckProfileReadsBack(profile.bytes, profile.cut, layout, profilePath);
     std::string station = PrepareBufferStation(model);
     CheckParametersReadBack(station, model.station.params.data(), kStationParams, kStationFirstParamLine, stationPath);
-    WriteFilesTogether({{profilePath, std::move(profile)}, {stationPath, std::move(station)}});
-    return leftOut;
+    WriteFilesTogether({{profilePath, std::move(profile.bytes)}, {stationPath, std::move(station)}});
+    return profile.leftOut;
 }
 
 int WriteBufferFiles(const HopModel& model) {

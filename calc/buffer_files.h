@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "profile_file.h"
 #include "read_back.h"
 
 namespace vakrel {
@@ -14,6 +15,14 @@ struct HopModel;
 // The station file with the current antenna heights (parameters 5 and 10) and every kept line,
 // the name line included, as it is.
 std::string PrepareBufferStation(const HopModel& model);
+
+// The profile cut between the antennas as a writer lays it out in `layout`.
+struct LaidOutCut {
+    ProfileData cut;    // the points kept
+    int leftOut = 0;    // the points the layout's 0.01 km could not tell from their neighbours
+    std::string bytes;  // the file's bytes
+};
+LaidOutCut LayOutCut(const HopModel& model, ProfileLayout layout);
 
 // Replaces `profileName` (the cut in `layout`) and `stationName` in the model's working folder
 // together: when either cannot be written, or would not read back as meant, both stay as they

@@ -122,6 +122,7 @@ void TForm4::Write(const QString& path) {
     SaveConditionsFile(FilePath(path), written, nameCurrent_);
     file_.lines[2] = written.lines[2];
     if (path != kWorkingFile) return;
+    model_.conditions = written;
     model_.refraction = RefractionFromConditions(written.params);
     handedOver_ = true;
 }

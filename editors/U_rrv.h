@@ -1,8 +1,8 @@
 #pragma once
 // The propagation conditions editor. Each showing opens the working file rrv.idn; closing
 // offers to save the changes and to overwrite the working file. Every write of the working
-// file under its short name rrv.idn hands month, region, refraction gradient and refraction
-// coefficient to the hop model.
+// file under its short name rrv.idn hands the conditions, and their month, region, refraction
+// gradient and refraction coefficient, to the hop model.
 
 #include "conditions_file.h"
 #include "parameter_editor.h"
@@ -20,8 +20,8 @@ public:
     // The typical-codes window that a double click on the grid shows; created after this one.
     void setCodeReference(TForm5& window) { codeReference_ = &window; }
 
-    // Whether the working file was written since the last opening, so that the model's month,
-    // region, refraction gradient and refraction coefficient were replaced.
+    // Whether the working file was written since the last opening, so that the model's conditions
+    // with their month, region, refraction gradient and refraction coefficient were replaced.
     bool refractionHandedOver() const { return handedOver_; }
 
 private:

@@ -25,30 +25,34 @@ std::vector<std::string> ReadCodeReference(const std::string& path) {
     return lines;
 }
 
-std::array<QString, 8> ObjectCodeNames(const std::string& workingDirectory) {
+std::map<int, std::string> ObjectCodeNames(const std::vector<std::string>& lines) {
+    std::map<int, std::string> names;
+    for (const std::string& line : lines) {
+        std::size_t at = line.find_first_not_of(' ');
+        if (at == std::string::npos) continue;
+        int code = 0, digits = 0;
+        for (; at < line.size() && line[at] >= '0' && line[at] <= '9' && digits < 4; ++at, ++digits)
+            code = code * 10 + (line[at] - '0');
+        if (digits == 0 || digits > 3 || code > 255 || at >= line.size() || line[at] != ' ') continue;
+        const std::size_t begin = line.find_first_not_of(' ', at);
+        if (begin == std::string::npos) continue;
+        const std::size_t end = line.find("  ", begin);
+        names.emplace(code, line.substr(begin, end == std::string::npos ? std::string::npos : end - begin));
+    }
+    return names;
+}
+
+std::array<QString, 8> ReadObjectCodeNames(const std::string& workingDirectory) {
     std::array<QString, 8> names;
-    std::vector<std::string> lines;
+    std::map<int, std::string> named;
     try {
-        lines = ReadCodeReference(InFolder(workingDirectory, kObjectCodesText));
+        named = ObjectCodeNames(ReadCodeReference(InFolder(workingDirectory, kObjectCodesText)));
     } catch (const IoError&) {
         return names;
     }
-    for (const std::string& line : lines) {
-        const std::size_t codeFrom = line.find_first_not_of(' ');
-        if (codeFrom == std::string::npos) continue;
-        const std::size_t codeTo = line.find(' ', codeFrom);
-        if (codeTo == std::string::npos || codeTo - codeFrom != 1) continue;
-        const char digit = line[codeFrom];
-        if (digit < '1' || digit > '8') continue;
-        const std::size_t nameFrom = line.find_first_not_of(' ', codeTo);
-        if (nameFrom == std::string::npos) continue;
-        const std::size_t nameTo = line.find("  ", nameFrom);
-        QString& name = names[static_cast<std::size_t>(digit - '1')];
-        if (name.isEmpty())
-            name = QString::fromStdString(
-                       Cp1251ToUtf8(line.substr(nameFrom, nameTo == std::string::npos ? nameTo : nameTo - nameFrom)))
-                       .trimmed();
-    }
+    for (int code = 1; code <= 8; ++code)
+        if (const auto found = named.find(code); found != named.end())
+            names[static_cast<std::size_t>(code - 1)] = QString::fromStdString(Cp1251ToUtf8(found->second)).trimmed();
     return names;
 }
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,11 +23,15 @@ inline constexpr std::size_t kReferenceLineWidth = 76;
 // Throws IoError, with kTooManyLinesMessage for a text of more than kMaxShownLines lines.
 std::vector<std::string> ReadCodeReference(const std::string& path);
 
-// The names of object codes 1 to 8 as the working folder's code reference prf.tip gives them:
-// element i names code i + 1. A line of its table starts with the code alone (blanks before
-// it), then the name, which ends where two blanks follow it; the first line of a code counts.
-// A code the text does not name, or every code when the file cannot be read, has an empty name.
-std::array<QString, 8> ObjectCodeNames(const std::string& workingDirectory);
+// The names the object codes' reference text (prf.tip) gives its codes, code page 1251: a line
+// that starts, after blanks, with a code 0-255 and a blank names that code with the words after
+// it, up to the first two blanks in a row (the colour column follows).
+std::map<int, std::string> ObjectCodeNames(const std::vector<std::string>& lines);
+
+// The names of object codes 1 to 8 that the working folder's prf.tip gives (ObjectCodeNames),
+// element i naming code i + 1. A code the text does not name, or every code when the file cannot
+// be read, has an empty name.
+std::array<QString, 8> ReadObjectCodeNames(const std::string& workingDirectory);
 
 class CodeReferenceWindow : public QDialog {
     Q_OBJECT

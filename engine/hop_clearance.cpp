@@ -18,8 +18,6 @@ constexpr double kNearCriticalF1 = 0.3;       // a point this near the critical 
 constexpr double kExtendedShareOfPath = 0.1;  // a run over a tenth of the path is extended
 constexpr double kRaiseStepM = 0.1;
 
-double FirstFresnelRadiusM(const Clearance& c) { return c.zoneRadiusM * std::sqrt(3.0); }
-
 // Calls `visit` with the clearance of every point between the antennas; with only the two end
 // rows, with the middle of the straight ground between them (as AnalysePath does).
 template <class Visit>
@@ -34,9 +32,6 @@ void ForEachPathPoint(const TerrainProfile& profile, const HopGeometry& g, doubl
     for (std::size_t i = 1; i + 1 < n; ++i)
         visit(ClearanceAt(profile.distanceKm[i], profile.heightM[i], g, radiusKm, wavelengthM));
 }
-
-// The clearance of a point in first Fresnel radii; the point keeps `fraction` F1 where this is at least it.
-double InFresnelRadii(const Clearance& c) { return c.clearanceM / FirstFresnelRadiusM(c); }
 
 }  // namespace
 

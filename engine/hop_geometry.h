@@ -2,6 +2,7 @@
 // Geometry of the hop on the effective earth: the line of sight between the antenna tops, the
 // earth bulge, the clearance of every profile point and its ratio to the minimum-zone radius.
 
+#include <cmath>
 #include <optional>
 
 #include "terrain_profile.h"
@@ -15,6 +16,11 @@ struct Clearance {
     double zoneRadiusM = 0;  // H0(x) = sqrt(lambda R k (1 - k) / 3), k = x / R, R the path length
     double relative = 0;     // p(x) = H / H0
 };
+
+// The first Fresnel radius at the point: H0 is F1 / sqrt(3).
+inline double FirstFresnelRadiusM(const Clearance& c) { return c.zoneRadiusM * std::sqrt(3.0); }
+// The clearance of the point in first Fresnel radii; the point keeps a fraction F1 where this is at least it.
+inline double InFresnelRadii(const Clearance& c) { return c.clearanceM / FirstFresnelRadiusM(c); }
 
 enum class PathClass { Open = 1, SemiOpen = 2, Closed = 3 };
 

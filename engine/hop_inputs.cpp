@@ -54,35 +54,48 @@ void CheckProfile(const HopProfile& profile, const std::string& fileName) {
     }
 }
 
-HopInputs ReadHopInputs(const std::string& profilePath, const std::string& stationPath,
-                        const std::string& conditionsPath) {
-    // The file names as every message shows them.
-    const std::string profileName = QuotedInput(profilePath), stationName = QuotedInput(stationPath),
-                      conditionsName = QuotedInput(conditionsPath);
-    HopInputs in;
-    in.profile = ReadOrRefuse(profileName, [&] { return ParseProfileBuffer(ReadFileBytes(profilePath), profilePath); });
-    CheckProfile(in.profile, profileName);
-
-    const StationFile station = ReadOrRefuse(stationName, [&] { return LoadStationFile(stationPath); });
-    std::copy(station.params.begin(), station.params.end(), in.station.begin());
-    const double frequency = in.station[kFrequencyParam - 1];
+void CheckFrequency(const StationFile& station, const std::string& fileName) {
+    const double frequency = station.params[kFrequencyParam - 1];
     if (!(frequency > 0))
-        throw InputError("файл " + stationName + ", строка " +
+        throw InputError("файл " + fileName + ", строка " +
                          std::to_string(kStationFirstParamLine + kFrequencyParam - 1) + ": рабочая частота " +
                          Number(frequency) + " МГц, нужна больше нуля");
+}
 
-    const ConditionsFile conditions = ReadOrRefuse(conditionsName, [&] { return LoadConditionsFile(conditionsPath); });
+HopInputs AssembleHopInputs(HopProfile profile, const StationFile& station, const ConditionsFile& conditions,
+                            const InputNames& names) {
+    HopInputs in;
+    in.profile = std::move(profile);
+    CheckProfile(in.profile, names.profile);
+
+    CheckFrequency(station, names.station);
+    std::copy(station.params.begin(), station.params.end(), in.station.begin());
     std::copy(conditions.params.begin(), conditions.params.end(), in.conditions.begin());
-    NoteUnreadableFields(station, stationName, conditions, conditionsName, in.warnings);
+    NoteUnreadableFields(station, names.station, conditions, names.conditions, in.warnings);
     in.refraction = RefractionFromConditions(in.conditions);
     in.radiusKm = DeriveEarthRadius(in.refraction);
     if (!IsUsableRadius(in.radiusKm))
-        throw InputError("файл " + conditionsName + ", строки " +
+        throw InputError("файл " + names.conditions + ", строки " +
                          std::to_string(kConditionsFirstParamLine + kGradientParam - 1) + " и " +
                          std::to_string(kConditionsFirstParamLine + kCoefficientParam - 1) +
                          ": эффективный радиус Земли не определен (градиент " + Number(in.refraction.gradient) +
                          " 1/м, коэффициент рефракции " + Number(in.refraction.coefficient) + ")");
     return in;
+}
+
+HopInputs ReadHopInputs(const std::string& profilePath, const std::string& stationPath,
+                        const std::string& conditionsPath) {
+    // The file names as every message shows them.
+    const InputNames names{QuotedInput(profilePath), QuotedInput(stationPath), QuotedInput(conditionsPath)};
+    // Each file is checked before the next is read, so a message names the first file at fault.
+    HopProfile profile =
+        ReadOrRefuse(names.profile, [&] { return ParseProfileBuffer(ReadFileBytes(profilePath), profilePath); });
+    CheckProfile(profile, names.profile);
+    const StationFile station = ReadOrRefuse(names.station, [&] { return LoadStationFile(stationPath); });
+    CheckFrequency(station, names.station);
+    const ConditionsFile conditions =
+        ReadOrRefuse(names.conditions, [&] { return LoadConditionsFile(conditionsPath); });
+    return AssembleHopInputs(std::move(profile), station, conditions, names);
 }
 
 }  // namespace vakrel

@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "conditions_file.h"
 #include "earth_radius.h"
+#include "station_file.h"
 
 namespace vakrel {
 
@@ -41,6 +43,22 @@ HopProfile ParseProfileBuffer(std::string_view bytes, const std::string& fileNam
 // Refuses a profile of fewer than two rows or with distances that do not grow; `fileName` is the
 // file's name as the message shows it.
 void CheckProfile(const HopProfile& profile, const std::string& fileName);
+
+// Refuses a working frequency (station parameter 11) that is not above 0.
+void CheckFrequency(const StationFile& station, const std::string& fileName);
+
+// The names of the three inputs as the messages show them.
+struct InputNames {
+    std::string profile;
+    std::string station;
+    std::string conditions;
+};
+
+// The inputs of a profile, station and conditions already read, checked as the files would be:
+// the profile's rows, a working frequency above 0 and a usable earth radius. The main window
+// computes its hop through this with what "Подг" would write. Throws InputError.
+HopInputs AssembleHopInputs(HopProfile profile, const StationFile& station, const ConditionsFile& conditions,
+                            const InputNames& names);
 
 // Reads and checks all three files. Throws InputError with the reason and the place; the messages
 // and warnings show the paths through QuotedInput.

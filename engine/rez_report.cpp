@@ -80,7 +80,7 @@ void Geometry(RezText& rez, const HopResult& hop) {
     rez.Coded(11, "Относительный просвет p(g) = H/H0", g.critical.relative);
     rez.Coded(12, "Класс интервала (1 откр., 2 полуоткр., 3 закр.)", static_cast<double>(g.pathClass));
     rez.Coded(13, "Вид распространения (1..5)", static_cast<double>(hop.propagationUsed));
-    rez.Coded(200, "Радиус первой зоны Френеля в критической точке, м", g.critical.zoneRadiusM * std::sqrt(3.0));
+    rez.Coded(200, "Радиус первой зоны Френеля в критической точке, м", FirstFresnelRadiusM(g.critical));
     rez.Coded(201, "Угол закрытия горизонта антенны 1 (P.452-18), мрад", g.txHorizonMrad);
     rez.Coded(202, "Угол закрытия горизонта антенны 2 (P.452-18), мрад", g.rxHorizonMrad);
     rez.Line(std::string("    Интервал ") + PathClassName(g.pathClass) +

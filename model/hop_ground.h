@@ -22,6 +22,11 @@ inline double GroundSlope(const ProfilePoint& a, const ProfilePoint& b) {
 inline double GroundOnSegment(const ProfilePoint& a, double slope, double x) {
     return static_cast<double>((static_cast<long double>(x) - a.distance) * slope + a.groundHeight);
 }
+// Whether the segment from a to b carries objects, as the picture draws them: both its ends have
+// the same type code and it is not 0; the objects are b's.
+inline bool CarriesObjects(const ProfilePoint& a, const ProfilePoint& b) {
+    return b.typeCode == a.typeCode && b.typeCode != 0;
+}
 // Whether antenna `index` (0 for antenna 1, 1 for antenna 2) at `position` stands on the segment
 // from a to b. An antenna on a point's distance belongs to the segment that starts there
 // (antenna 1) or ends there (antenna 2), so each stands on exactly one.

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "conditions_file.h"
 #include "earth_radius.h"
 #include "profile_file.h"
 #include "result_layout.h"
@@ -33,6 +34,7 @@ struct HopModel {
     ProfileData profile;  // header lines and 0..1000 points (0 before the first load)
     StationFile station;  // 30 kept lines and the 15 StationParams
     AntennaPlacement antennas;
+    ConditionsFile conditions;        // the propagation conditions as rrv.idn holds them
     Refraction refraction;            // month, region, gradient, coefficient
     double effectiveEarthRadius = 0;  // km
     std::array<ResultList, 3> resultPoints;

@@ -53,10 +53,7 @@ struct PlotFrame {
     // Ground height between points a and b at distance x (no bulge, no objects).
     static double Ground(const ProfilePoint& a, double slope, double x) { return GroundOnSegment(a, slope, x); }
     static double Slope(const ProfilePoint& a, const ProfilePoint& b) { return GroundSlope(a, b); }
-    // A segment carries objects when both its ends have the same type code and it is not 0.
-    static bool CarriesObjects(const ProfilePoint& a, const ProfilePoint& b) {
-        return b.typeCode == a.typeCode && b.typeCode != 0;
-    }
+    static bool CarriesObjects(const ProfilePoint& a, const ProfilePoint& b) { return vakrel::CarriesObjects(a, b); }
     // Height of the line of sight at distance x.
     double Sight(double x) const {
         return static_cast<double>(static_cast<Ld>(E1) + A1 + (static_cast<Ld>(x) - X1) * slopeLos);

@@ -117,6 +117,7 @@ ProfilePlot Draw(const HopModel& model, const PlotOptions& options, QImage& imag
     ProfilePlot result;
     result.drawn = true;
     result.groundUnderAntenna = f.ground;
+    result.mapping = f.map;
     return result;
 }
 

@@ -8,6 +8,8 @@
 #include <array>
 #include <vector>
 
+#include "plot_geometry.h"
+
 class QImage;
 
 namespace vakrel {
@@ -39,6 +41,8 @@ struct ProfilePlot {
     std::array<double, 2> groundUnderAntenna{};
     // Why nothing but this line was drawn, when not `drawn`.
     QString problem;
+    // The plot area and its scales, to find the distance under a pixel. Meaningful only when `drawn`.
+    PlotMapping mapping;
 };
 
 // Draws the whole picture anew from the model onto `image` (its size is the picture's size),

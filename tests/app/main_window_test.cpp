@@ -264,8 +264,10 @@ TEST_F(MainWindow, LayoutFollowsTheClientSize) {
     form_.resize(1000, 700);
     const int half = 500, CH = 700;
     auto at = [&](const char* name) { return Find<QWidget>(name)->pos(); };
-    EXPECT_EQ(Find<QFrame>("Bevel1")->geometry(), QRect(8, 16, 984, 630));
-    EXPECT_EQ(Find<QWidget>("Image1")->geometry(), QRect(12, 20, 976, 622));
+    // The verdict strip takes 20 pixels between the picture's frame and the controls.
+    EXPECT_EQ(Find<QFrame>("Bevel1")->geometry(), QRect(8, 16, 984, 610));
+    EXPECT_EQ(Find<QWidget>("Image1")->geometry(), QRect(12, 20, 976, 602));
+    EXPECT_EQ(Find<QWidget>("Panel1")->geometry(), QRect(8, CH - 72, 984, 18));
     EXPECT_EQ(at("UpDown3"), QPoint(half - (33 + 24), CH - 30));
     EXPECT_EQ(at("UpDown4"), QPoint(half + 24, CH - 30));
     const int label3 = Find<QLabel>("Label3")->width();

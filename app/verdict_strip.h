@@ -1,0 +1,16 @@
+#pragma once
+// The main window's verdict strip (Panel1): the answer of the engine's calculation for the
+// placement on the screen, in one line, with the numbers as the report writes them.
+
+#include <QString>
+
+namespace vakrel {
+
+struct HopVerdict;
+
+// Clearance in F1 at the critical point at median k and at k_e, the P.530 clearance criterion
+// or the rise that meets it, the fade margin, and the average-year outage against the station
+// file's requirement. A refused calculation gives its reason.
+QString VerdictStripText(const HopVerdict& verdict);
+
+}  // namespace vakrel

@@ -1,0 +1,38 @@
+#include "hop_verdict.h"
+
+#include "buffer_files.h"
+#include "hop_model.h"
+#include "hop_refusal.h"
+#include "io_error.h"
+#include "rez_report.h"
+#include "working_files.h"
+
+namespace vakrel {
+
+HopVerdict CalculateHopVerdict(const HopModel& model) {
+    HopVerdict verdict;
+    if (const std::optional<QString> refusal = HopRefusal(model)) {
+        verdict.refusal = *refusal;
+        return verdict;
+    }
+    try {
+        const std::string profileBytes = LayOutCut(model, ProfileLayout::Buffer).bytes;
+        const StationFile station = ParseStationFile(PrepareBufferStation(model));
+        verdict.inputs = AssembleHopInputs(ParseProfileBuffer(profileBytes, kBufferProfile), station, model.conditions,
+                                           {kBufferProfile, kBufferStation, kWorkingConditions});
+        verdict.result = CalculateHop(verdict.inputs);
+        verdict.report = BuildReport(verdict.inputs, verdict.result);
+    } catch (const InputError& e) {
+        verdict.refusal = QString::fromStdString(e.what());
+    } catch (const IoError& e) {
+        verdict.refusal = QString::fromStdString(e.userMessage());
+    }
+    return verdict;
+}
+
+std::array<HeightSolution, 3> FindVerdictHeights(const HopVerdict& verdict) {
+    const HopProfile& profile = verdict.inputs.profile;
+    return FindHeights({profile.distanceKm, profile.heightM}, verdict.result);
+}
+
+}  // namespace vakrel

@@ -1,0 +1,33 @@
+#pragma once
+// The engine's calculation of the hop as the model holds it, run in this process: on the bytes
+// "Подг" would write to buf.prf and buf.ttx for the current placement, and on the propagation
+// conditions of rrv.idn as the model holds them. The same inputs give vakrel.exe's report.
+
+#include <QString>
+#include <array>
+
+#include "hop_calculation.h"
+#include "hop_heights.h"
+#include "hop_inputs.h"
+#include "rez_lines.h"
+
+namespace vakrel {
+
+struct HopModel;
+
+struct HopVerdict {
+    QString refusal;  // why there is no calculation, as the picture or the engine says it; empty when calculated
+    HopInputs inputs;
+    HopResult result;
+    RezText report;  // what vakrel.exe writes to vakrel.rez for these inputs, with its coded values
+
+    bool calculated() const { return refusal.isEmpty(); }
+};
+
+// Never throws: a hop the picture refuses, or inputs the engine refuses, give the reason.
+HopVerdict CalculateHopVerdict(const HopModel& model);
+
+// The lowest antenna heights of the three ways for a calculated verdict (vakrel.exe --heights).
+std::array<HeightSolution, 3> FindVerdictHeights(const HopVerdict& verdict);
+
+}  // namespace vakrel
