@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "U_col.h"
+#include "U_leg.h"
 #include "U_prf.h"
 #include "U_rez.h"
 #include "U_rrv.h"
@@ -27,14 +28,13 @@ void CreateWindows(Windows& w, HopModel& model, UserSeam& seam) {
     w.form6 = std::make_unique<TForm6>(model, seam);
     w.form7 = std::make_unique<TForm7>(model, seam);
     w.form8 = std::make_unique<TForm8>(model, seam);
+    w.form9 = std::make_unique<TForm9>(model, seam);
     w.form1->setWindows(w);
     w.form3->setCodeReference(*w.form8);
     w.form4->setCodeReference(*w.form5);
-    // The printed report shows the main window's picture with the results it has just read.
-    w.form6->setPictureSource([form1 = w.form1.get()] {
-        form1->DrawProfile();
-        return form1->picture();
-    });
+    // The printed report shows the main window's picture with the results it has just read,
+    // and always with its scale.
+    w.form6->setPictureSource([form1 = w.form1.get()] { return form1->ReportPicture(); });
 }
 
 void ShowMainWindow(TForm1& form) {

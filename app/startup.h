@@ -1,5 +1,5 @@
 #pragma once
-// Start-up: the eight windows in their fixed order, the main window first.
+// Start-up: the nine windows in their fixed order, the main window first.
 
 #include <memory>
 
@@ -15,6 +15,7 @@ class TForm5;
 class TForm6;
 class TForm7;
 class TForm8;
+class TForm9;
 
 // The windows live from start-up to the end of the run.
 struct Windows {
@@ -26,6 +27,7 @@ struct Windows {
     std::unique_ptr<TForm6> form6;  // results report
     std::unique_ptr<TForm7> form7;  // About
     std::unique_ptr<TForm8> form8;  // object type codes
+    std::unique_ptr<TForm9> form9;  // the picture's legend
 
     Windows();
     ~Windows();
@@ -38,7 +40,7 @@ struct Windows {
 inline constexpr int kMainRestoredWidth = 442;
 inline constexpr int kMainRestoredHeight = 333;
 
-// Creates the eight windows in order; all hidden.
+// Creates the nine windows in order; all hidden.
 void CreateWindows(Windows& windows, HopModel& model, UserSeam& seam);
 
 // Shows the main window maximized. Where no window manager maximizes it (a bare X server),

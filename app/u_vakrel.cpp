@@ -114,7 +114,7 @@ void TForm1::LoadWorkingSet() {
     SetLabelText(Label6, GeneralText(model_.antennaHeight2()));
     SetLabelText(Label7, GeneralText(static_cast<double>(static_cast<long double>(a.position2) - a.position1)));
 
-    plotOptions_ = {};
+    plotOptions_.scaleShown = plotOptions_.curvedLevels = false;  // the minimum k stays as its item is ticked
     workingSetLoaded_ = true;
     FormResize();
     ScheduleVerdict();
@@ -173,8 +173,18 @@ void TForm1::DrawProfile() {
         Image1->update();
         return;
     }
-    plot_ = vakrel::DrawProfile(model_, plotOptions_, Image1->image(), LocaleSeparator());
+    plot_ = vakrel::DrawProfile(model_, plotOptions_, Image1->image(), LocaleSeparator(),
+                                minimumK_ ? &*minimumK_ : nullptr);
     Image1->update();
+}
+
+QImage TForm1::ReportPicture() const {
+    if (!workingSetLoaded_) return {};
+    QImage image(Image1->image().size(), QImage::Format_RGB32);
+    PlotOptions options = plotOptions_;
+    options.scaleShown = true;
+    vakrel::DrawProfile(model_, options, image, LocaleSeparator(), minimumK_ ? &*minimumK_ : nullptr);
+    return image;
 }
 
 void TForm1::ModelChanged() {

@@ -49,6 +49,9 @@ public:
     void ModelChanged();
     // The picture as last drawn.
     const QImage& picture() const;
+    // The picture for the printed report: drawn anew at the size of the window's picture, as
+    // the window shows it but always with the scale. Null before a working set is loaded.
+    QImage ReportPicture() const;
     // The engine's calculation for the placement on the screen, shown in the verdict strip.
     // Every change of the hop asks for it anew, after the picture: UpdateVerdict runs once the
     // events already waiting (the picture's repaint among them) are done.
@@ -89,6 +92,8 @@ public:
     void N4Click();       // About
     void N6Click();       // save the picture as a bitmap
     void N7Click();       // the profile editor, building a profile from elevation rasters
+    void N8Click();       // the hop at minimum k over the picture, on or off as the item is ticked
+    void N9Click();       // the legend of the picture
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -151,8 +156,10 @@ private:
     bool viewOnly_ = false;
     FolderLock folderLock_;
     PlotOptions plotOptions_;  // the scale and its level lines, cycled by clicks on the picture
-    EngineRun engine_;         // the engine started by the last "Расч"
-    HopVerdict verdict_;       // the calculation for the placement on the screen
+    // The hop at minimum k from the engine's last calculation; empty until one has given it.
+    std::optional<MinimumKOverlay> minimumK_;
+    EngineRun engine_;    // the engine started by the last "Расч"
+    HopVerdict verdict_;  // the calculation for the placement on the screen
     bool verdictScheduled_ = false;
     ProfilePlot plot_;                        // what the last drawing left: its mapping to read distances
     std::optional<int> pointerColumn_;        // the picture's column under the pointer, while it is there

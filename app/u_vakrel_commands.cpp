@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <optional>
 
+#include "U_leg.h"
 #include "U_prf.h"
 #include "U_rez.h"
 #include "U_rrv.h"
@@ -47,8 +48,8 @@ void TForm1::ConnectCommands() {
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
     const std::pair<const char*, void (TForm1::*)()> items[] = {
-        {"N1", &TForm1::N1Click}, {"N2", &TForm1::N2Click}, {"N3", &TForm1::N3Click},
-        {"N4", &TForm1::N4Click}, {"N6", &TForm1::N6Click}, {"N7", &TForm1::N7Click},
+        {"N1", &TForm1::N1Click}, {"N2", &TForm1::N2Click}, {"N3", &TForm1::N3Click}, {"N4", &TForm1::N4Click},
+        {"N6", &TForm1::N6Click}, {"N7", &TForm1::N7Click}, {"N8", &TForm1::N8Click}, {"N9", &TForm1::N9Click},
     };
     for (const auto& [name, handler] : items)
         connect(PopupMenu1->findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, handler);
@@ -125,7 +126,7 @@ void TForm1::Button3Click() {
     ShowHeights();
     SetLabelText(Label7, GeneralText(model_.antennas.position2 - model_.antennas.position1));
     SetLabelText(Label1, QStringLiteral("Профиль местности"));
-    plotOptions_ = {};
+    plotOptions_.scaleShown = plotOptions_.curvedLevels = false;  // the minimum k stays as its item is ticked
     workingSetLoaded_ = true;
     ModelChanged();
 }
@@ -204,6 +205,13 @@ void TForm1::N3Click() {
 }
 
 void TForm1::N4Click() { windows_->form7->exec(); }
+
+void TForm1::N8Click() {
+    plotOptions_.minimumKShown = PopupMenu1->findChild<QAction*>(QStringLiteral("N8"))->isChecked();
+    DrawProfile();
+}
+
+void TForm1::N9Click() { windows_->form9->exec(); }
 
 void TForm1::N6Click() {
     const auto path = seam_.ChooseFile(

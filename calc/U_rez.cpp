@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "code_reference.h"
 #include "codepage.h"
 #include "hop_model.h"
 #include "io_error.h"
@@ -89,7 +90,7 @@ TForm6::TForm6(HopModel& model, UserSeam& seam) : model_(model), seam_(seam), Me
 
 PrintedReport TForm6::Printed() const {
     return {HopName(model_), QDate::currentDate(), pictureSource_ ? pictureSource_() : QImage(),
-            Memo1->toPlainText().split('\n')};
+            Memo1->toPlainText().split('\n'), PictureLegend(ReadObjectCodeNames(model_.workingDirectory))};
 }
 
 void TForm6::PrintClick() { PrintReport(this, Printed()); }

@@ -31,6 +31,13 @@ QFont HeadFont() {
     return font;
 }
 
+// The legend's: smaller, so that two columns of it fit across the page.
+QFont LegendFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(7);
+    return font;
+}
+
 // The head of a page: the hop's name on the left, the date and the page number on the right,
 // a rule below. Returns the head's height.
 int PaintHead(QPainter& painter, const QRect& page, const PrintedReport& report, int number) {
@@ -51,6 +58,22 @@ int PaintHead(QPainter& painter, const QRect& page, const PrintedReport& report,
 
 }  // namespace
 
+int PaintPictureAndLegend(QPainter& painter, const QRect& page, int top, const PrintedReport& report) {
+    if (report.picture.isNull()) return top;
+    // As drawn: no smoothing of its one-pixel lines.
+    const QSize size = report.picture.size().scaled(page.width(), page.height() / 2, Qt::KeepAspectRatio);
+    painter.drawImage(QRect(QPoint(page.left(), top), size), report.picture);
+    painter.setFont(LegendFont());
+    const int gap = painter.fontMetrics().height();
+    int y = top + size.height() + gap;
+    if (!report.legend.empty()) {
+        const LegendLayout layout = LayOutLegend(report.legend, painter.fontMetrics(), page.width());
+        PaintLegend(painter, QPoint(page.left(), y), report.legend, layout);
+        y += layout.size.height() + gap;
+    }
+    return y;
+}
+
 int PaintReport(QPagedPaintDevice& device, const PrintedReport& report) {
     QPainter painter(&device);
     if (!painter.isActive()) return 0;
@@ -58,13 +81,7 @@ int PaintReport(QPagedPaintDevice& device, const PrintedReport& report) {
     int number = 1;
     int y = page.top() + PaintHead(painter, page, report, number);
 
-    if (!report.picture.isNull()) {
-        // The picture across the page's width, as drawn (no smoothing of its one-pixel lines),
-        // never taller than half the page.
-        QSize size = report.picture.size().scaled(page.width(), page.height() / 2, Qt::KeepAspectRatio);
-        painter.drawImage(QRect(QPoint(page.left(), y), size), report.picture);
-        y += size.height() + painter.fontMetrics().height();
-    }
+    y = PaintPictureAndLegend(painter, page, y, report);
 
     painter.setFont(ReportFont());
     const int lineHeight = QFontMetrics(ReportFont(), &device).lineSpacing();

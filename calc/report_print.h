@@ -1,13 +1,17 @@
 #pragma once
-// The report on paper or in a PDF file: the profile picture as drawn, then the report's text,
-// with the hop's name, the date and the page number at the head of every page.
+// The report on paper or in a PDF file: the profile picture with its scale and its legend, then
+// the report's text, with the hop's name, the date and the page number at the head of every page.
 
 #include <QDate>
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <vector>
+
+#include "plot_legend.h"
 
 class QPagedPaintDevice;
+class QPainter;
 class QWidget;
 
 namespace vakrel {
@@ -18,13 +22,19 @@ class UserSeam;
 struct PrintedReport {
     QString hopName;
     QDate date;
-    QImage picture;     // may be null: the pages then hold the text alone
-    QStringList lines;  // the report as shown
+    QImage picture;                     // may be null: the pages then hold the text alone
+    QStringList lines;                  // the report as shown
+    std::vector<LegendEntry> legend{};  // painted below the picture
 };
 
 // Lays the report out on `device`, page after page; the number of pages used, 0 when the
 // device cannot be painted on (a file that cannot be created).
 int PaintReport(QPagedPaintDevice& device, const PrintedReport& report);
+
+// The picture across the page's width (never taller than half the page) with its top at row
+// `top`, and its legend below it in as many columns as the width holds; the row below both.
+// Nothing, and `top` back, for a null picture.
+int PaintPictureAndLegend(QPainter& painter, const QRect& page, int top, const PrintedReport& report);
 
 // The hop's name as the profile's name line gives it.
 QString HopName(const HopModel& model);

@@ -42,6 +42,20 @@ std::map<int, std::string> ObjectCodeNames(const std::vector<std::string>& lines
     return names;
 }
 
+std::array<QString, 8> ReadObjectCodeNames(const std::string& workingDirectory) {
+    std::array<QString, 8> names;
+    std::map<int, std::string> named;
+    try {
+        named = ObjectCodeNames(ReadCodeReference(InFolder(workingDirectory, kObjectCodesText)));
+    } catch (const IoError&) {
+        return names;
+    }
+    for (int code = 1; code <= 8; ++code)
+        if (const auto found = named.find(code); found != named.end())
+            names[static_cast<std::size_t>(code - 1)] = QString::fromStdString(Cp1251ToUtf8(found->second)).trimmed();
+    return names;
+}
+
 CodeReferenceWindow::CodeReferenceWindow(const QString& objectName, const QString& caption, std::string fileName,
                                          const std::string& workingDirectory, UserSeam& seam)
     : fileName_(std::move(fileName)), workingDirectory_(workingDirectory), seam_(seam) {

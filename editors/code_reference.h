@@ -3,6 +3,8 @@
 // fixed-pitch text box, read afresh each time the window is shown.
 
 #include <QDialog>
+#include <QString>
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -25,6 +27,11 @@ std::vector<std::string> ReadCodeReference(const std::string& path);
 // that starts, after blanks, with a code 0-255 and a blank names that code with the words after
 // it, up to the first two blanks in a row (the colour column follows).
 std::map<int, std::string> ObjectCodeNames(const std::vector<std::string>& lines);
+
+// The names of object codes 1 to 8 that the working folder's prf.tip gives (ObjectCodeNames),
+// element i naming code i + 1. A code the text does not name, or every code when the file cannot
+// be read, has an empty name.
+std::array<QString, 8> ReadObjectCodeNames(const std::string& workingDirectory);
 
 class CodeReferenceWindow : public QDialog {
     Q_OBJECT

@@ -29,6 +29,8 @@ struct PlotFrame {
     const PlotOptions& options;
     const std::vector<ProfilePoint>& p;
     PlotRaster& raster;
+    // The hop at minimum k, when the picture shows it.
+    const MinimumKOverlay* minimumK = nullptr;
 
     double L = 0;     // km, the last point's distance
     double step = 0;  // km, the sampling step: 10 pixels

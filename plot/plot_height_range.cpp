@@ -3,7 +3,8 @@
 namespace vakrel::detail {
 
 // ymin is the lowest ground of the points themselves, ymax the highest of point 1's ground,
-// the sampled ground with bulge and objects, and the two antenna tops.
+// the sampled ground with bulge and objects, the two antenna tops and the tops at minimum k
+// when they are shown.
 void FindHeightRange(PlotFrame& f) {
     const auto& p = f.p;
     double ymin = p[0].groundHeight;
@@ -30,6 +31,7 @@ void FindHeightRange(PlotFrame& f) {
             if (h > ymax) ymax = h;
         }
     }
+    if (const auto top = HighestMinimumKTop(f)) ymax = std::max(ymax, *top);
     f.map.ymin = ymin;
     f.ymax = ymax;
 }

@@ -58,7 +58,7 @@ void PlotRaster::Walk(QPoint from, QPoint to, Plot plot) {
     const long long minorStep = xMajor ? sMinor * rowStep : sMinor;
     auto* pixels = reinterpret_cast<QRgb*>(bits_);
     for (long long k = first; k <= last; ++k) {
-        if (static_cast<unsigned long long>(n) < extentMinor) plot(pixels[index]);
+        if (static_cast<unsigned long long>(n) < extentMinor) plot(pixels[index], k);
         index += majorStep;
         remainder += 2 * minor;
         if (remainder >= denominator) {  // minor <= major: at most one step at a time
@@ -70,11 +70,20 @@ void PlotRaster::Walk(QPoint from, QPoint to, Plot plot) {
 }
 
 void PlotRaster::Line(QPoint from, QPoint to, QRgb colour) {
-    Walk(from, to, [colour](QRgb& pixel) { pixel = colour; });
+    Walk(from, to, [colour](QRgb& pixel, long long) { pixel = colour; });
+}
+
+void PlotRaster::DashedLine(QPoint from, QPoint to, QRgb colour, long long& along) {
+    const long long start = along;
+    Walk(from, to, [colour, start](QRgb& pixel, long long k) {
+        if ((start + k) % (kDashOn + kDashOff) < kDashOn) pixel = colour;
+    });
+    along += std::max(std::llabs(static_cast<long long>(to.x()) - from.x()),
+                      std::llabs(static_cast<long long>(to.y()) - from.y()));
 }
 
 void PlotRaster::InvertLine(QPoint from, QPoint to) {
-    Walk(from, to, [](QRgb& pixel) { pixel ^= kInvertMask; });
+    Walk(from, to, [](QRgb& pixel, long long) { pixel ^= kInvertMask; });
 }
 
 void PlotRaster::InvertColumns(const std::vector<int>& columns, int top, int bottom) {

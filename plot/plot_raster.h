@@ -31,6 +31,12 @@ public:
     void Fill(QRgb colour);
     // A line in `colour` from `from` (drawn) to `to` (left out).
     void Line(QPoint from, QPoint to, QRgb colour);
+    // The pixels of Line in dashes of kDashOn pixels with gaps of kDashOff between them.
+    // `along` counts the pixels stepped so far, so that a polyline drawn piece by piece keeps
+    // its dashes going from one piece into the next; pixels outside the picture count too.
+    static constexpr int kDashOn = 5;
+    static constexpr int kDashOff = 3;
+    void DashedLine(QPoint from, QPoint to, QRgb colour, long long& along);
     // The same pixels as Line, each turned into its inverse colour.
     void InvertLine(QPoint from, QPoint to);
     // Rows `top` to `bottom` (both included) of each of `columns` inverted, row by row: the

@@ -86,7 +86,8 @@ void DrawScaleOver(const PlotFrame& f, QImage& image, char separator) {
     DrawScale(f.raster, texts, scale);
 }
 
-ProfilePlot Draw(const HopModel& model, const PlotOptions& options, QImage& image, char separator, bool pieceByPiece) {
+ProfilePlot Draw(const HopModel& model, const PlotOptions& options, QImage& image, char separator, bool pieceByPiece,
+                 const MinimumKOverlay* minimumK) {
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 && !image.isNull())
         image = image.convertToFormat(QImage::Format_RGB32);
     if (image.width() <= 0 || image.height() <= 0) {
@@ -97,6 +98,7 @@ ProfilePlot Draw(const HopModel& model, const PlotOptions& options, QImage& imag
     PlotRaster raster(image);
     if (auto why = HopRefusal(model)) return Refuse(image, raster, *why);
     PlotFrame f(model, options, raster);
+    if (options.minimumKShown) f.minimumK = minimumK;
     if (auto why = PlaceFrame(f, image.width(), image.height())) return Refuse(image, raster, *why);
     detail::FindHeightRange(f);
     if (auto why = ScaleHeights(f)) return Refuse(image, raster, *why);
@@ -107,6 +109,10 @@ ProfilePlot Draw(const HopModel& model, const PlotOptions& options, QImage& imag
     if (model.resultsLoaded && !model.launchPending) detail::DrawResultPoints(f);
     detail::DrawOutline(f);
     if (options.scaleShown) DrawScaleOver(f, image, separator);
+    if (f.minimumK) {
+        PlotTexts texts(image, f.raster);
+        detail::DrawMinimumK(f, texts, separator);
+    }
 
     ProfilePlot result;
     result.drawn = true;
@@ -117,13 +123,15 @@ ProfilePlot Draw(const HopModel& model, const PlotOptions& options, QImage& imag
 
 }  // namespace
 
-ProfilePlot DrawProfile(const HopModel& model, const PlotOptions& options, QImage& image, char separator) {
-    return Draw(model, options, image, separator, false);
+ProfilePlot DrawProfile(const HopModel& model, const PlotOptions& options, QImage& image, char separator,
+                        const MinimumKOverlay* minimumK) {
+    return Draw(model, options, image, separator, false, minimumK);
 }
 
 namespace detail {
-ProfilePlot DrawProfilePieceByPiece(const HopModel& model, const PlotOptions& options, QImage& image, char separator) {
-    return Draw(model, options, image, separator, true);
+ProfilePlot DrawProfilePieceByPiece(const HopModel& model, const PlotOptions& options, QImage& image, char separator,
+                                    const MinimumKOverlay* minimumK) {
+    return Draw(model, options, image, separator, true, minimumK);
 }
 }  // namespace detail
 

@@ -229,6 +229,34 @@ TEST_F(MainWindow, PictureClicksCycleTheScale) {
     EXPECT_NE(image->image(), plain);
 }
 
+// The printed report's picture always carries the scale, whatever the window shows; the item
+// of the minimum k is ticked on and off, and without a calculation's hop at minimum k the
+// picture stays as it was.
+TEST_F(MainWindow, ReportPictureWithTheScaleAndTheMinimumKItem) {
+    test::TempDir dir;
+    FillExample(dir);
+    Open(dir);
+    auto* image = Find<ProfileView>("Image1");
+    const QImage plain = image->image();
+    const QImage report = form_.ReportPicture();
+    EXPECT_EQ(report.size(), plain.size());
+    EXPECT_NE(report, plain);
+    QTest::mouseClick(image, Qt::LeftButton);  // the window shows the scale now
+    const QImage scaled = image->image();
+    EXPECT_EQ(form_.ReportPicture(), scaled);
+    EXPECT_EQ(scaled, report);
+
+    auto* item = Find<QAction>("N8");
+    ASSERT_TRUE(item->isCheckable());
+    EXPECT_FALSE(item->isChecked());
+    for (const bool shown : {true, false}) {
+        item->trigger();
+        EXPECT_EQ(item->isChecked(), shown);
+        EXPECT_EQ(form_.plotOptions().minimumKShown, shown);
+        EXPECT_EQ(image->image(), scaled);
+    }
+}
+
 TEST_F(MainWindow, LayoutFollowsTheClientSize) {
     test::TempDir dir;
     FillExample(dir);
@@ -260,6 +288,7 @@ TEST_F(MainWindow, MenusAndHints) {
     for (QAction* action : menu->actions()) captions << action->objectName() + ":" + action->text();
     EXPECT_EQ(captions, QStringList({QStringLiteral("N5:Исходные данные :"),
                                      QStringLiteral("N7:Построить профиль по карте высот…"),
+                                     QStringLiteral("N8:Просвет при k мин"), QStringLiteral("N9:Легенда"),
                                      QStringLiteral("N6:Сохранить изображение"), QStringLiteral("N4:О программе")}));
     QStringList inner;
     for (QAction* action : Find<QAction>("N5")->menu()->actions()) inner << action->objectName() + ":" + action->text();

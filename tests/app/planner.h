@@ -1,6 +1,6 @@
 #pragma once
 // The planner's folder for the window tests: a copy of the bundled working set in a temporary
-// folder, the eight windows started there, and what the user was told.
+// folder, the nine windows started there, and what the user was told.
 
 #include <QCoreApplication>
 #include <QDir>

@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "U_col.h"
+#include "U_leg.h"
 #include "U_prf.h"
 #include "U_rez.h"
 #include "U_rrv.h"
@@ -20,14 +21,15 @@
 namespace vakrel {
 namespace {
 
-TEST(StartUp, EightWindowsInOrderMainWindowMaximized) {
+TEST(StartUp, NineWindowsInOrderMainWindowMaximized) {
     HopModel model;
     test::ScriptedSeam seam;
     Windows windows;
     CreateWindows(windows, model, seam);
 
-    const QWidget* forms[] = {windows.form1.get(), windows.form2.get(), windows.form3.get(), windows.form4.get(),
-                              windows.form5.get(), windows.form6.get(), windows.form7.get(), windows.form8.get()};
+    const QWidget* forms[] = {windows.form1.get(), windows.form2.get(), windows.form3.get(),
+                              windows.form4.get(), windows.form5.get(), windows.form6.get(),
+                              windows.form7.get(), windows.form8.get(), windows.form9.get()};
     const char* captions[] = {
         "Расчет интервалов РРЛ(ТРЛ) ",
         "Исходные данные о РРС(ТРС)",
@@ -37,8 +39,9 @@ TEST(StartUp, EightWindowsInOrderMainWindowMaximized) {
         "Результаты расчета интервала РРЛ",
         "О программе",
         "Справка",
+        "Легенда",
     };
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(i + 1);
         EXPECT_EQ(forms[i]->objectName(), QStringLiteral("TForm%1").arg(i + 1));
         EXPECT_EQ(forms[i]->windowTitle(), QString::fromUtf8(captions[i]));
@@ -52,7 +55,7 @@ TEST(StartUp, EightWindowsInOrderMainWindowMaximized) {
     EXPECT_TRUE(windows.form1->isVisible());
     EXPECT_TRUE(windows.form1->isMaximized());
     EXPECT_EQ(windows.form1->normalGeometry().size(), QSize(kMainRestoredWidth, kMainRestoredHeight));
-    for (int i = 1; i < 8; ++i) EXPECT_FALSE(forms[i]->isVisible());
+    for (int i = 1; i < 9; ++i) EXPECT_FALSE(forms[i]->isVisible());
     // The model starts empty: no profile, every flag down.
     EXPECT_EQ(model.pointCount(), 0);
     EXPECT_FALSE(model.launchPending || model.resultsLoaded);

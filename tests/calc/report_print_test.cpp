@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QPainter>
 #include <QPdfWriter>
 #include <regex>
 #include <vector>
@@ -77,6 +78,37 @@ TEST(ReportPrint, SavedAsPdfWhereChosenThenBackInTheWorkingDirectory) {
     EXPECT_THROW(SaveReportAsPdf(seam, nullptr, model, Report(1)), IoError);
     EXPECT_EQ(QDir::currentPath().toStdString(), work.path());
     QDir::setCurrent(previous);
+}
+
+// Below the picture the legend, in columns across the page: every entry's swatch painted in its
+// colour between the picture and the row handed back, nothing below that row.
+TEST(ReportPrint, LegendBelowThePictureAcrossThePage) {
+    PrintedReport report = Report(1);
+    report.legend = PictureLegend({});
+    QImage page(1000, 1400, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    int below = 0;
+    {
+        QPainter painter(&page);
+        EXPECT_EQ(PaintPictureAndLegend(painter, page.rect(), 30, PrintedReport{}), 30);  // no picture: nothing
+        below = PaintPictureAndLegend(painter, page.rect(), 30, report);
+    }
+    const int pictureBottom = 30 + 150 * 1000 / 400;
+    ASSERT_GT(below, pictureBottom);
+    ASSERT_LT(below, page.height());
+    auto painted = [&](QRgb colour, int top, int bottom, int left, int right) {
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (page.pixel(x, y) == colour) return true;
+        return false;
+    };
+    for (const LegendEntry& entry : report.legend) {
+        SCOPED_TRACE(entry.text.toStdString());
+        EXPECT_TRUE(painted(entry.colour.rgb(), pictureBottom, below, 0, page.width()));
+    }
+    EXPECT_TRUE(painted(qRgb(0, 0, 0), pictureBottom, below, page.width() / 2, page.width()));  // a second column
+    EXPECT_FALSE(painted(qRgb(0, 0, 0), below, page.height(), 0, page.width()));
+    EXPECT_FALSE(painted(qRgb(0, 0, 0), 0, 30, 0, page.width()));
 }
 
 TEST(ReportPrint, HopNameFromTheProfilesNameLine) {

@@ -450,6 +450,78 @@ TEST(ProfilePlot, NoUsableDataClearsThePictureWithOneLine) {
     EXPECT_FALSE(DrawProfile(Hop({{0, 100}, {1, 100}}, 10, 10), {}, empty, '.').drawn);
 }
 
+// On a level profile at height 0 the tops on the k_e earth stand, between the antennas only,
+// above the drawn ground by the earth's bulge at k_e over the antennas' chord beyond the median
+// one: 1000 × (x − X1) × (X2 − x) / 2 × (1 / R_ke − 1 / R_median) m.
+TEST(ProfilePlot, TopsAtMinimumKDashedWhereTheFormulaPutsThem) {
+    const QRgb kOrange = qRgb(255, 140, 0);
+    Shown m = Hop({{0, 0}, {50, 0}}, 60, 60);
+    m.antennas.position1 = 5;
+    m.antennas.position2 = 45;
+    const double radiusKe = 5000;
+    auto extra = [&](double x) { return 1000 * (x - 5) * (45 - x) / 2 * (1 / radiusKe - 1 / m.effectiveEarthRadius); };
+    EXPECT_NEAR(extra(25), 1000.0 * 40 * 40 / 8 * (1 / 5000.0 - 1 / 8500.0), 1e-9);
+    EXPECT_NEAR(extra(25), 16.47, 0.005);
+    EXPECT_DOUBLE_EQ(extra(5), 0);
+    EXPECT_DOUBLE_EQ(extra(45), 0);
+
+    const int w = 801, h = 401;
+    const Geometry g = GeometryOf(m, w, h);
+    MinimumKOverlay overlay;
+    overlay.radiusKm = radiusKe;
+    QImage plain(w, h, QImage::Format_RGB32), off(w, h, QImage::Format_RGB32), none(w, h, QImage::Format_RGB32);
+    DrawProfile(m, m.options, plain, ',');
+    DrawProfile(m, m.options, off, ',', &overlay);  // the option off: the overlay is not drawn
+    m.options.minimumKShown = true;
+    DrawProfile(m, m.options, none, ',');  // the option on without an overlay
+    EXPECT_EQ(off, plain);
+    EXPECT_EQ(none, plain);
+    const QImage shown = Draw(m, w, h);
+    EXPECT_EQ(shown, plain);  // Draw hands no overlay either
+    QImage image(w, h, QImage::Format_RGB32);
+    ASSERT_TRUE(DrawProfile(m, m.options, image, ',', &overlay).drawn);
+
+    // Every orange pixel stands in a column between the antennas; in the middle of the hop,
+    // within a row of the formula's, and the dashes leave gaps.
+    int dashed = 0, gaps = 0;
+    for (int c = 0; c < w; ++c) {
+        const double x = (c - g.left + 0.5) / g.kx;
+        const int expected = g.Py(g.Bulge(x) + extra(x));
+        bool found = false;
+        for (int y = 0; y < h; ++y) {
+            if (image.pixel(c, y) != kOrange) continue;
+            found = true;
+            EXPECT_GE(c, g.Px(5) - 1);
+            EXPECT_LE(c, g.Px(45) + 1);
+            if (x > 15 && x < 35) EXPECT_NEAR(y, expected, 1) << "column " << c;
+        }
+        if (x > 15 && x < 35) (found ? dashed : gaps) += 1;
+    }
+    EXPECT_GT(dashed, gaps);
+    EXPECT_GT(gaps, 20);
+
+    // The critical points: at median k on the drawn tops, at k_e on the dashed line.
+    struct Row {
+        double x;
+        bool atMinimumK;
+    };
+    for (const Row& row : {Row{20, false}, Row{30, true}}) {
+        SCOPED_TRACE(row.atMinimumK);
+        overlay.marks = {{row.x, -0.12, row.atMinimumK}};
+        QImage marked(w, h, QImage::Format_RGB32);
+        DrawProfile(m, m.options, marked, ',', &overlay);
+        const int row0 = g.Py(g.Bulge(row.x) + (row.atMinimumK ? extra(row.x) : 0));
+        // A square 9 pixels wide: hollow at median k, filled at k_e.
+        EXPECT_EQ(marked.pixel(g.Px(row.x) - 4, row0), kOrange);
+        EXPECT_EQ(marked.pixel(g.Px(row.x) + 4, row0), kOrange);
+        EXPECT_EQ(marked.pixel(g.Px(row.x), row0), row.atMinimumK ? kOrange : image.pixel(g.Px(row.x), row0));
+        int changed = 0;  // the clearance's text beside the marker
+        for (int y = 0; y < h; ++y)
+            for (int c = g.Px(row.x) + 5; c < g.Px(row.x) + 60; ++c) changed += marked.pixel(c, y) != image.pixel(c, y);
+        EXPECT_GT(changed, 20);
+    }
+}
+
 // The ground, its objects and masts are painted as one body and then corrected where later
 // pieces cover earlier ones; that must give the pixels of painting every piece in turn.
 TEST(ProfilePlot, FastGroundMatchesPieceByPiece) {
