@@ -116,8 +116,8 @@ void TForm1::LoadWorkingSet() {
 
     plotOptions_.scaleShown = plotOptions_.curvedLevels = false;  // the minimum k stays as its item is ticked
     workingSetLoaded_ = true;
+    VerdictForPicture();
     FormResize();
-    ScheduleVerdict();
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -188,9 +188,16 @@ QImage TForm1::ReportPicture() const {
 }
 
 void TForm1::ModelChanged() {
+    VerdictForPicture();
     DrawProfile();
     InvalidateCalculation();
-    ScheduleVerdict();
+}
+
+void TForm1::VerdictForPicture() {
+    if (plotOptions_.minimumKShown)
+        UpdateVerdict();
+    else
+        ScheduleVerdict();
 }
 
 void TForm1::ScheduleVerdict() {
@@ -205,6 +212,7 @@ void TForm1::UpdateVerdict() {
     verdictScheduled_ = false;
     if (!workingSetLoaded_) return;
     verdict_ = CalculateHopVerdict(model_);
+    minimumK_ = MinimumKOverlayOf(verdict_, model_.antennas.position1);
     ShowStrip();
 }
 

@@ -137,6 +137,9 @@ private:
     void SetViewOnly();
     // Asks for UpdateVerdict once the waiting events are done; many asks before it runs make one.
     void ScheduleVerdict();
+    // Before a drawing of a changed hop: the calculation now when the picture shows the hop at
+    // minimum k (it draws from it), otherwise after the picture.
+    void VerdictForPicture();
     // The strip's text, cut with an ellipsis to the strip's width; the whole text is its tooltip.
     void ShowStripText(const QString& text);
     void FitStripText();

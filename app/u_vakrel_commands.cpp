@@ -208,6 +208,7 @@ void TForm1::N4Click() { windows_->form7->exec(); }
 
 void TForm1::N8Click() {
     plotOptions_.minimumKShown = PopupMenu1->findChild<QAction*>(QStringLiteral("N8"))->isChecked();
+    if (verdictScheduled_) UpdateVerdict();  // the picture shows the hop at minimum k of this placement
     DrawProfile();
 }
 

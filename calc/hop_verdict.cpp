@@ -30,6 +30,16 @@ HopVerdict CalculateHopVerdict(const HopModel& model) {
     return verdict;
 }
 
+std::optional<MinimumKOverlay> MinimumKOverlayOf(const HopVerdict& verdict, double position1) {
+    if (!verdict.calculated()) return std::nullopt;
+    const MinimumKResult& m = verdict.result.minimumK;
+    MinimumKOverlay overlay;
+    overlay.radiusKm = m.radiusKm;
+    overlay.marks = {{position1 + verdict.result.geometry.critical.distanceKm, m.medianInF1, false},
+                     {position1 + m.geometry.critical.distanceKm, m.minimumInF1, true}};
+    return overlay;
+}
+
 std::array<HeightSolution, 3> FindVerdictHeights(const HopVerdict& verdict) {
     const HopProfile& profile = verdict.inputs.profile;
     return FindHeights({profile.distanceKm, profile.heightM}, verdict.result);

@@ -5,10 +5,12 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "hop_calculation.h"
 #include "hop_heights.h"
 #include "hop_inputs.h"
+#include "profile_plot.h"
 #include "rez_lines.h"
 
 namespace vakrel {
@@ -26,6 +28,11 @@ struct HopVerdict {
 
 // Never throws: a hop the picture refuses, or inputs the engine refuses, give the reason.
 HopVerdict CalculateHopVerdict(const HopModel& model);
+
+// The hop at minimum k as the picture shows it: the earth of k_e and the critical points at
+// median k and at k_e with their clearances, on the picture's axis (antenna 1 at `position1` km).
+// Nothing for a verdict not calculated.
+std::optional<MinimumKOverlay> MinimumKOverlayOf(const HopVerdict& verdict, double position1);
 
 // The lowest antenna heights of the three ways for a calculated verdict (vakrel.exe --heights).
 std::array<HeightSolution, 3> FindVerdictHeights(const HopVerdict& verdict);

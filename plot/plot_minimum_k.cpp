@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -140,7 +141,9 @@ void DrawMinimumK(const PlotFrame& f, PlotTexts& texts, char separator) {
         DrawMarker(f.raster, at, mark.atMinimumK, colour);
         // The k_e earth stands higher: its clearance goes above its marker, the median one's below,
         // so that the two stay apart where both critical points are one.
-        const int textY = mark.atMinimumK ? at.y() - kMarkHalf - 1 - texts.height() : at.y() + kMarkHalf + 2;
+        // A mark at the picture's edge keeps its text inside the picture.
+        const int wanted = mark.atMinimumK ? at.y() - kMarkHalf - 1 - texts.height() : at.y() + kMarkHalf + 2;
+        const int textY = std::clamp(wanted, 0, std::max(f.map.top + f.map.plotH - texts.height(), 0));
         texts.Draw(at.x() + kMarkHalf + 2, textY, ClearanceText(mark.clearanceF1, separator));
     }
 }

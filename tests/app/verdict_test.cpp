@@ -1,9 +1,11 @@
 // The main window's own calculation against the real engine: for every example set, with the
 // antennas moved off their loaded places, the window computes in process the report vakrel.exe
-// writes for the buffer files of the same placement, and the verdict strip shows its numbers.
+// writes for the buffer files of the same placement, the verdict strip shows its numbers and the
+// picture, when asked, the hop at k_e.
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include "cursor_readout.h"
 #include "hop_verdict.h"
 #include "planner.h"
+#include "profile_plot.h"
 #include "profile_view.h"
 #include "rez_lines.h"
 #include "updown.h"
@@ -54,6 +57,13 @@ std::pair<std::string, std::string> FractionsOf(const std::string& rezUtf8) {
     return {rezUtf8.substr(first, and_ - first), rezUtf8.substr(second, rezUtf8.find(" F1.", second) - second)};
 }
 
+int CountOf(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
 TEST(VerdictStrip, EqualsTheEnginesReportForEveryExampleSet) {
     for (const char* set : {"", "sets/reflection/", "sets/closed/", "sets/troposcatter/"}) {
         SCOPED_TRACE(set);
@@ -69,6 +79,14 @@ TEST(VerdictStrip, EqualsTheEnginesReportForEveryExampleSet) {
         QCoreApplication::processEvents();
         const HopVerdict& verdict = p.main().verdict();
         ASSERT_TRUE(verdict.calculated()) << verdict.refusal.toStdString();
+
+        // "Просвет при k мин" draws the hop at k_e of this calculation over the picture, and only then.
+        const QImage plain = p.picture();
+        QAction* minimumK = p.main().findChild<QAction*>("N8");
+        minimumK->trigger();
+        EXPECT_GT(CountOf(p.picture(), kMinimumKColour), 0);
+        minimumK->trigger();
+        EXPECT_EQ(p.picture(), plain);
 
         p.button("Button4").click();
         p.button("Button2").click();
