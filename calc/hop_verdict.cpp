@@ -45,4 +45,9 @@ std::array<HeightSolution, 3> FindVerdictHeights(const HopVerdict& verdict) {
     return FindHeights({profile.distanceKm, profile.heightM}, verdict.result);
 }
 
+HopResult VerdictAtHeights(const HopVerdict& verdict, double txM, double rxM) {
+    const HopProfile& profile = verdict.inputs.profile;
+    return CalculateHopAtHeights({profile.distanceKm, profile.heightM}, verdict.result, txM, rxM);
+}
+
 }  // namespace vakrel

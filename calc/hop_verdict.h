@@ -37,4 +37,8 @@ std::optional<MinimumKOverlay> MinimumKOverlayOf(const HopVerdict& verdict, doub
 // The lowest antenna heights of the three ways for a calculated verdict (vakrel.exe --heights).
 std::array<HeightSolution, 3> FindVerdictHeights(const HopVerdict& verdict);
 
+// The hop of a calculated verdict computed again with the antennas `txM` and `rxM` (m above the
+// ground), as vakrel.exe would report it for buffer files with those heights.
+HopResult VerdictAtHeights(const HopVerdict& verdict, double txM, double rxM);
+
 }  // namespace vakrel
