@@ -41,6 +41,7 @@ TForm1::TForm1(HopModel& model, UserSeam& seam) : model_(model), seam_(seam) {
     setWindowTitle(QStringLiteral("Расчет интервалов РРЛ(ТРЛ) "));
     CreateControls();
     ConnectCommands();
+    ConnectHeightCommands();
 }
 
 void TForm1::showEvent(QShowEvent* event) {

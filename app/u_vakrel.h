@@ -94,6 +94,11 @@ public:
     void N7Click();       // the profile editor, building a profile from elevation rasters
     void N8Click();       // the hop at minimum k over the picture, on or off as the item is ticked
     void N9Click();       // the legend of the picture
+    // The antenna heights (u_vakrel_heights.cpp): N10 (Ctrl+H) chooses among the three ways of
+    // raising the antennas and sets the spin controls on the way's heights; N10undo (Ctrl+Z)
+    // takes the last choice back, once.
+    void N10Click();
+    void N10undoClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -116,6 +121,18 @@ private:
     void ShowDistance(double km);
     void HeightClick(UpDown* control, int param, QLabel* label);
     void ConnectCommands();
+    void ConnectHeightCommands();
+    // The spin controls' positions and the model's heights of both antennas (m, parameters 5
+    // and 10), which may stand off the 0.1 m grid of the positions when read from the file.
+    struct Heights {
+        int position1;
+        int position2;
+        double height1;
+        double height2;
+    };
+    // Puts the controls, the height labels and the model on `heights` and calls ModelChanged, as
+    // spin clicks would.
+    void SetHeights(const Heights& heights);
     // After the profile editor closed: its caption when it handed a profile over, and the
     // antennas brought into the profile as it now stands.
     void TakeEditedProfile();
@@ -167,6 +184,7 @@ private:
     ProfilePlot plot_;                        // what the last drawing left: its mapping to read distances
     std::optional<int> pointerColumn_;        // the picture's column under the pointer, while it is there
     std::map<int, std::string> objectNames_;  // the object codes' names of prf.tip, read as the pointer comes
+    std::optional<Heights> heightsBefore_;    // before the last choice of N10, until Ctrl+Z takes it back
 
     QLabel* Label1;  // the profile caption across the top
     QFrame* Bevel1;  // the frame around the picture

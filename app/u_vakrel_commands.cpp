@@ -121,6 +121,7 @@ void TForm1::Button3Click() {
         return;
     }
     model_ = std::move(reloaded);
+    heightsBefore_.reset();  // the file's heights now; Ctrl+Z does not bring older ones back
     ResetSteps();
     SetPositionBounds(model_.antennas.position1, model_.antennas.position2);
     ShowHeights();
@@ -172,6 +173,7 @@ void TForm1::Button2Click() {
 
 void TForm1::N1Click() {
     windows_->form2->exec();
+    heightsBefore_.reset();  // the editor may have set the heights
     ShowHeights();
     ModelChanged();
 }

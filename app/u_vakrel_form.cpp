@@ -125,6 +125,7 @@ void TForm1::CreateControls() {
     MakeItem(sourceData, "N2", QStringLiteral("Профиль"));
     MakeItem(sourceData, "N3", QStringLiteral("Условия РРВ"));
     MakeItem(PopupMenu1, "N7", QStringLiteral("Построить профиль по карте высот…"));
+    MakeItem(PopupMenu1, "N10", QStringLiteral("Подобрать высоты антенн…"));
     MakeItem(PopupMenu1, "N8", QStringLiteral("Просвет при k мин"))->setCheckable(true);
     MakeItem(PopupMenu1, "N9", QStringLiteral("Легенда"));
     MakeItem(PopupMenu1, "N6", QStringLiteral("Сохранить изображение"));

@@ -288,6 +288,7 @@ TEST_F(MainWindow, MenusAndHints) {
     for (QAction* action : menu->actions()) captions << action->objectName() + ":" + action->text();
     EXPECT_EQ(captions, QStringList({QStringLiteral("N5:Исходные данные :"),
                                      QStringLiteral("N7:Построить профиль по карте высот…"),
+                                     QStringLiteral("N10:Подобрать высоты антенн…"),
                                      QStringLiteral("N8:Просвет при k мин"), QStringLiteral("N9:Легенда"),
                                      QStringLiteral("N6:Сохранить изображение"), QStringLiteral("N4:О программе")}));
     QStringList inner;
