@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialog_font.h"
 #include "hop_verdict.h"
@@ -41,6 +42,10 @@ QString PlacementText(const HopVerdict& verdict) {
                          RequirementText(hop));
     else
         text += QStringLiteral("требуемая надежность не задана.");
+    if (hop.propagationUsed == Propagation::Troposcatter)
+        text += QStringLiteral(
+            "\nТропосферная трасса: для нее просвет по P.530 не требуется; высоты ниже — те, что потребовала бы "
+            "прямая видимость.");
     if (MeetsEverything(hop))
         text += QStringLiteral(
             "\nНынешние высоты уже удовлетворяют критерию просвета и требованию надежности: решение, равное им, "
@@ -67,6 +72,8 @@ TForm10::TForm10(const HopVerdict& verdict, QWidget* parent)
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QStringLiteral("Подбор высот антенн"));
     setModal(true);
+    // Only the close box in the title bar.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(DialogFont(11));
 
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -102,11 +109,11 @@ TForm10::TForm10(const HopVerdict& verdict, QWidget* parent)
     connect(Table1, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ChooseRow(row); });
     connect(Table1, &QTableWidget::itemSelectionChanged, this, &TForm10::SelectionChanged);
 
-    for (std::size_t row = 0; row < offers_.size(); ++row)
-        if (offers_[row].choosable) {
-            Table1->selectRow(static_cast<int>(row));
-            break;
-        }
+    const auto first = std::find_if(offers_.begin(), offers_.end(), [](const HeightOffer& o) { return o.choosable; });
+    if (first != offers_.end())
+        Table1->selectRow(static_cast<int>(first - offers_.begin()));
+    else
+        Table1->setFocusPolicy(Qt::NoFocus);  // nothing to choose there
     SelectionChanged();
 }
 
@@ -148,8 +155,15 @@ void TForm10::FillTable(const HopVerdict& verdict) {
         for (int column = kHeight1; column < kColumns; ++column)
             if (column != kRequirement) Table1->item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    // Every column as wide as its header and numbers; the reasons wrap within the columns they span.
+    // Every column as wide as its header and numbers, the last one widened so that a reason fits
+    // on one line across the columns it spans.
     Table1->resizeColumnsToContents();
+    int spanned = 0;
+    for (int column = kHeight1; column < kColumns; ++column) spanned += Table1->columnWidth(column);
+    int widest = 0;
+    for (const HeightOffer& o : offers_)
+        if (!o.choosable) widest = std::max(widest, Table1->fontMetrics().horizontalAdvance(o.why) + 12);
+    if (widest > spanned) Table1->setColumnWidth(kRequirement, Table1->columnWidth(kRequirement) + widest - spanned);
     Table1->resizeRowsToContents();
     int width = 2 * Table1->frameWidth();
     for (int column = 0; column < kColumns; ++column) width += Table1->columnWidth(column);

@@ -23,13 +23,13 @@ QString WhyNot(const HeightSolution& s) {
                          kHighestTxHeightTenths / 10.0, kHighestRxHeightTenths / 10.0);
             break;
         case HeightShortfall::Clearance:
-            why = Printf("просвет по P.530 не обеспечен и при высотах %.1f и %.1f м, верхних в диапазоне регуляторов",
+            why = Printf("просвет по P.530 не обеспечен и на верху диапазона регуляторов, при высотах %.1f и %.1f м",
                          s.txHeightM, s.rxHeightM);
             break;
         case HeightShortfall::Reliability:
-            why = Printf(
-                "требование надежности не выполнено и при высотах %.1f и %.1f м, верхних в диапазоне регуляторов",
-                s.txHeightM, s.rxHeightM);
+            why =
+                Printf("требование надежности не выполнено и на верху диапазона регуляторов, при высотах %.1f и %.1f м",
+                       s.txHeightM, s.rxHeightM);
             break;
         case HeightShortfall::None: break;
     }
