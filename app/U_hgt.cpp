@@ -12,6 +12,7 @@
 #include "hop_verdict.h"
 #include "locale_and_folder.h"
 #include "rez_lines.h"
+#include "verdict_strip.h"
 
 namespace vakrel {
 
@@ -37,9 +38,7 @@ QString PlacementText(const HopVerdict& verdict) {
                        .arg(GeneralText(hop.station.txAntennaHeightM), GeneralText(hop.station.rxAntennaHeightM),
                             hop.minimumK.met ? QStringLiteral("обеспечен") : QStringLiteral("НЕ обеспечен"));
     if (required > 0)
-        text += QStringLiteral("надежность %1 % при требуемой %2 %: %3.")
-                    .arg(Text(FormatReliabilityValue(hop.reliability.chainPct)), Text(FormatReliabilityValue(required)),
-                         RequirementText(hop));
+        text += QString::fromStdString(ReliabilityAgainstRequirement(hop)) + QStringLiteral(".");
     else
         text += QStringLiteral("требуемая надежность не задана.");
     if (hop.propagationUsed == Propagation::Troposcatter)

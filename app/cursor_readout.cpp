@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "codepage.h"
 #include "hop_ground.h"
 #include "hop_model.h"
 #include "hop_verdict.h"
@@ -33,7 +32,7 @@ std::string ClearancePart(const HopModel& model, const HopVerdict& verdict, doub
 
 }  // namespace
 
-QString CursorReadout(const HopModel& model, const HopVerdict& verdict, const std::map<int, std::string>& objectNames,
+QString CursorReadout(const HopModel& model, const HopVerdict& verdict, const std::map<int, QString>& objectNames,
                       double xKm) {
     const auto& p = model.profile.points;
     if (p.size() < 2 || !(xKm >= p.front().distance && xKm <= p.back().distance)) return {};
@@ -46,7 +45,7 @@ QString CursorReadout(const HopModel& model, const HopVerdict& verdict, const st
         Printf("%.2f км | ", xKm) + Printf("земля %.1f м | ", GroundOnSegment(from, GroundSlope(from, to), xKm));
     if (CarriesObjects(from, to)) {
         const auto name = objectNames.find(to.typeCode);
-        text += name != objectNames.end() ? Cp1251ToUtf8(name->second) : "код " + std::to_string(to.typeCode);
+        text += name != objectNames.end() ? name->second.toStdString() : "код " + std::to_string(to.typeCode);
         text += Printf(" %.1f м | ", to.objectHeight);
     } else {
         text += "без объектов | ";

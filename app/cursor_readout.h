@@ -13,10 +13,10 @@ struct HopVerdict;
 
 // At `xKm` on the profile's axis: "x км | земля h м | <object name> h м | просвет a F1 при k,
 // b F1 при k_e". The object is the one the picture draws over the segment there, named by
-// `objectNames` (code page 1251, from prf.tip) or by its code. The clearance is the engine's, of
+// `objectNames` (from prf.tip) or by its code. The clearance is the engine's, of
 // the ground and objects at that point, between the antennas of a calculated verdict only.
 // Empty off the profile.
-QString CursorReadout(const HopModel& model, const HopVerdict& verdict, const std::map<int, std::string>& objectNames,
+QString CursorReadout(const HopModel& model, const HopVerdict& verdict, const std::map<int, QString>& objectNames,
                       double xKm);
 
 }  // namespace vakrel

@@ -229,13 +229,7 @@ void TForm1::ShowStrip() {
 
 void TForm1::PointerMoved(QPoint at) {
     if (!workingSetLoaded_) return;
-    if (!pointerColumn_) {
-        try {
-            objectNames_ = ObjectCodeNames(ReadCodeReference(InFolder(model_.workingDirectory, kObjectCodesText)));
-        } catch (const IoError&) {
-            objectNames_.clear();  // the codes are shown by number
-        }
-    }
+    if (!pointerColumn_) objectNames_ = ReadObjectCodeNames(model_.workingDirectory);
     pointerColumn_ = at.x();
     ShowStrip();
 }

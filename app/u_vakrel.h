@@ -181,10 +181,10 @@ private:
     EngineRun engine_;    // the engine started by the last "Расч"
     HopVerdict verdict_;  // the calculation for the placement on the screen
     bool verdictScheduled_ = false;
-    ProfilePlot plot_;                        // what the last drawing left: its mapping to read distances
-    std::optional<int> pointerColumn_;        // the picture's column under the pointer, while it is there
-    std::map<int, std::string> objectNames_;  // the object codes' names of prf.tip, read as the pointer comes
-    std::optional<Heights> heightsBefore_;    // before the last choice of N10, until Ctrl+Z takes it back
+    ProfilePlot plot_;                      // what the last drawing left: its mapping to read distances
+    std::optional<int> pointerColumn_;      // the picture's column under the pointer, while it is there
+    std::map<int, QString> objectNames_;    // the object codes' names of prf.tip, read as the pointer comes
+    std::optional<Heights> heightsBefore_;  // before the last choice of N10, until Ctrl+Z takes it back
 
     QLabel* Label1;  // the profile caption across the top
     QFrame* Bevel1;  // the frame around the picture

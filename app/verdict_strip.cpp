@@ -31,14 +31,17 @@ std::string CriterionPart(const HopResult& hop) {
 }
 
 std::string OutagePart(const HopVerdict& verdict) {
-    const ReliabilityResult& r = verdict.result.reliability;
-    return "перерыв за год " + Coded(verdict.report, 44) + " %, надежность " +
-           Trimmed(FormatReliabilityValue(r.chainPct)) + " % при требуемой " +
-           Trimmed(FormatReliabilityValue(verdict.result.station.requiredReliabilityPct)) +
-           " %: " + (r.met ? "выполнено" : "НЕ выполнено");
+    return "перерыв за год " + Coded(verdict.report, 44) + " %, " + ReliabilityAgainstRequirement(verdict.result);
 }
 
 }  // namespace
+
+std::string ReliabilityAgainstRequirement(const HopResult& hop) {
+    const ReliabilityResult& r = hop.reliability;
+    return "надежность " + Trimmed(FormatReliabilityValue(r.chainPct)) + " % при требуемой " +
+           Trimmed(FormatReliabilityValue(hop.station.requiredReliabilityPct)) +
+           " %: " + (r.met ? "выполнено" : "НЕ выполнено");
+}
 
 QString VerdictStripText(const HopVerdict& verdict) {
     if (!verdict.calculated()) return verdict.refusal;

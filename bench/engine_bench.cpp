@@ -53,7 +53,7 @@ BENCHMARK(BM_CalculateHop1000Rows)->Unit(benchmark::kMicrosecond)->Repetitions(1
 // the whole hop.
 void BM_FindHeights1000Rows(benchmark::State& state) {
     const vakrel::HopInputs in = ThousandRowHop();
-    const vakrel::TerrainProfile profile{in.profile.distanceKm, in.profile.heightM};
+    const vakrel::TerrainProfile profile = in.profile.terrain();
     const vakrel::HopResult hop = vakrel::CalculateHop(in);
     for (auto _ : state) benchmark::DoNotOptimize(vakrel::FindHeights(profile, hop));
 }

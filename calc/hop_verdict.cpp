@@ -41,13 +41,11 @@ std::optional<MinimumKOverlay> MinimumKOverlayOf(const HopVerdict& verdict, doub
 }
 
 std::array<HeightSolution, 3> FindVerdictHeights(const HopVerdict& verdict) {
-    const HopProfile& profile = verdict.inputs.profile;
-    return FindHeights({profile.distanceKm, profile.heightM}, verdict.result);
+    return FindHeights(verdict.inputs.profile.terrain(), verdict.result);
 }
 
 HopResult VerdictAtHeights(const HopVerdict& verdict, double txM, double rxM) {
-    const HopProfile& profile = verdict.inputs.profile;
-    return CalculateHopAtHeights({profile.distanceKm, profile.heightM}, verdict.result, txM, rxM);
+    return CalculateHopAtHeights(verdict.inputs.profile.terrain(), verdict.result, txM, rxM);
 }
 
 }  // namespace vakrel

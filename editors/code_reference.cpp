@@ -42,17 +42,15 @@ std::map<int, std::string> ObjectCodeNames(const std::vector<std::string>& lines
     return names;
 }
 
-std::array<QString, 8> ReadObjectCodeNames(const std::string& workingDirectory) {
-    std::array<QString, 8> names;
-    std::map<int, std::string> named;
+std::map<int, QString> ReadObjectCodeNames(const std::string& workingDirectory) {
+    std::map<int, QString> names;
     try {
-        named = ObjectCodeNames(ReadCodeReference(InFolder(workingDirectory, kObjectCodesText)));
+        for (const auto& [code, name] :
+             ObjectCodeNames(ReadCodeReference(InFolder(workingDirectory, kObjectCodesText))))
+            names.emplace(code, QString::fromStdString(Cp1251ToUtf8(name)).trimmed());
     } catch (const IoError&) {
-        return names;
+        names.clear();
     }
-    for (int code = 1; code <= 8; ++code)
-        if (const auto found = named.find(code); found != named.end())
-            names[static_cast<std::size_t>(code - 1)] = QString::fromStdString(Cp1251ToUtf8(found->second)).trimmed();
     return names;
 }
 

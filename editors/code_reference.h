@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QString>
-#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,10 +27,9 @@ std::vector<std::string> ReadCodeReference(const std::string& path);
 // it, up to the first two blanks in a row (the colour column follows).
 std::map<int, std::string> ObjectCodeNames(const std::vector<std::string>& lines);
 
-// The names of object codes 1 to 8 that the working folder's prf.tip gives (ObjectCodeNames),
-// element i naming code i + 1. A code the text does not name, or every code when the file cannot
-// be read, has an empty name.
-std::array<QString, 8> ReadObjectCodeNames(const std::string& workingDirectory);
+// The names that the working folder's prf.tip gives the object codes (ObjectCodeNames), as the
+// windows show them; none when the file cannot be read, and the codes are then shown by number.
+std::map<int, QString> ReadObjectCodeNames(const std::string& workingDirectory);
 
 class CodeReferenceWindow : public QDialog {
     Q_OBJECT

@@ -32,7 +32,7 @@ void ComputeFromAntennas(const TerrainProfile& profile, HopResult& hop) {
 
 HopResult CalculateHop(const HopInputs& in) {
     HopResult hop;
-    const TerrainProfile profile{in.profile.distanceKm, in.profile.heightM};
+    const TerrainProfile profile = in.profile.terrain();
     hop.station = InterpretStation(in.station);
     hop.frequencyMHz = hop.station.frequencyMHz;
     hop.wavelengthM = WavelengthM(hop.frequencyMHz);

@@ -11,6 +11,7 @@
 #include "conditions_file.h"
 #include "earth_radius.h"
 #include "station_file.h"
+#include "terrain_profile.h"
 
 namespace vakrel {
 
@@ -25,6 +26,9 @@ public:
 struct HopProfile {
     std::vector<double> distanceKm;
     std::vector<double> heightM;
+
+    // The rows as the models read them.
+    TerrainProfile terrain() const { return {distanceKm, heightM}; }
 };
 
 struct HopInputs {

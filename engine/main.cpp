@@ -101,8 +101,7 @@ int Calculate(const Request& request) {
             vakrel::ReadHopInputs(request.profilePath, request.stationPath, vakrel::kWorkingConditions);
         const vakrel::HopResult hop = vakrel::CalculateHop(inputs);
         if (request.heights) {
-            const vakrel::TerrainProfile profile{inputs.profile.distanceKm, inputs.profile.heightM};
-            const std::array<vakrel::HeightSolution, 3> heights = vakrel::FindHeights(profile, hop);
+            const std::array<vakrel::HeightSolution, 3> heights = vakrel::FindHeights(inputs.profile.terrain(), hop);
             report = vakrel::BuildReport(inputs, hop, &heights);
         } else {
             report = vakrel::BuildReport(inputs, hop);

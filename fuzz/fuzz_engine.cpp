@@ -88,8 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const vakrel::HopInputs inputs = vakrel::ReadHopInputs(profile.path(), stationPath, conditions.path());
         const vakrel::HopResult hop = vakrel::CalculateHop(inputs);
-        const std::array<vakrel::HeightSolution, 3> heights =
-            vakrel::FindHeights({inputs.profile.distanceKm, inputs.profile.heightM}, hop);
+        const std::array<vakrel::HeightSolution, 3> heights = vakrel::FindHeights(inputs.profile.terrain(), hop);
         rez = vakrel::BuildReport(inputs, hop, &heights).bytes();
     } catch (const vakrel::InputError& e) {
         rez = vakrel::BuildErrorReport(e.what()).bytes();

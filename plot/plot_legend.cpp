@@ -8,14 +8,14 @@
 
 namespace vakrel {
 
-std::vector<LegendEntry> PictureLegend(const std::array<QString, 8>& objectNames) {
+std::vector<LegendEntry> PictureLegend(const std::map<int, QString>& objectNames) {
     using S = LegendEntry::Swatch;
     std::vector<LegendEntry> legend;
     legend.push_back({S::Area, kGroundColour, QStringLiteral("Земля, изогнутая с кривизной Земли при k медианном")});
     for (int code = 1; code <= 8; ++code) {
-        const QString& name = objectNames[static_cast<std::size_t>(code - 1)];
         QString text = QStringLiteral("Код %1").arg(code);
-        if (!name.isEmpty()) text += QStringLiteral(" — ") + name;
+        if (const auto name = objectNames.find(code); name != objectNames.end() && !name->second.isEmpty())
+            text += QStringLiteral(" — ") + name->second;
         legend.push_back({IsStripCode(code) ? S::Strip : S::Band, ObjectColour(code), text});
     }
     legend.push_back({S::Band, ObjectColour(9), QStringLiteral("Коды 9–255")});

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
-#include <array>
+#include <map>
 #include <vector>
 
 class QFontMetrics;
@@ -26,9 +26,9 @@ struct LegendEntry {
 
 // The entries in the picture's order: the ground, object codes 1 to 8, codes 9 to 255, the tops
 // of the objects, the masts, the line of sight, the minimum clearance zone, the tops at minimum
-// k with its critical points, and the engine's result points A, B and C. `objectNames[i]` names
-// code i + 1 (as the code reference prf.tip gives it); an empty name leaves the code alone.
-std::vector<LegendEntry> PictureLegend(const std::array<QString, 8>& objectNames);
+// k with its critical points, and the engine's result points A, B and C. `objectNames` names the
+// codes as the code reference prf.tip gives them; a code without a name is shown by number.
+std::vector<LegendEntry> PictureLegend(const std::map<int, QString>& objectNames);
 
 // The entries in columns, each a swatch and its text on one line, in the font of `metrics`:
 // as many columns across `width` pixels as fit (at least one), filled top to bottom.
